@@ -2,6 +2,8 @@
 
 #include "ErrorBox.h"
 
+#include <QPalette>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
 
