@@ -46,9 +46,15 @@ QString messageOf(std::exception_ptr error)
 
 } // namespace
 
-QString applicationTitle() { return titleStorage(); }
+QString applicationTitle()
+{
+    return titleStorage();
+}
 
-void setApplicationTitle(const QString& title) { titleStorage() = title; }
+void setApplicationTitle(const QString& title)
+{
+    titleStorage() = title;
+}
 
 QString errorBoxText(const QString& message)
 {
@@ -62,8 +68,14 @@ ErrorReporter setErrorReporter(ErrorReporter reporter)
     return std::exchange(reporterStorage(), std::move(reporter));
 }
 
-void showErrorBox(const QString& message) { reporterStorage()(errorBoxText(message)); }
+void showErrorBox(const QString& message)
+{
+    reporterStorage()(errorBoxText(message));
+}
 
-void reportCurrentException() { showErrorBox(messageOf(std::current_exception())); }
+void reportCurrentException()
+{
+    showErrorBox(messageOf(std::current_exception()));
+}
 
 } // namespace platform

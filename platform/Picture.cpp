@@ -1,5 +1,6 @@
 #include "Picture.h"
 
+#include "KeyColour.h"
 #include "Resources.h"
 
 #include <QMouseEvent>
@@ -16,7 +17,10 @@ void Picture::setPicture(const QImage& picture)
     update();
 }
 
-void Picture::LoadFromResourceName(const QString& name) { setPicture(LoadBitmapResource(name)); }
+void Picture::LoadFromResourceName(const QString& name)
+{
+    setPicture(LoadBitmapResource(name));
+}
 
 void Picture::setTransparent(bool transparent)
 {
@@ -27,17 +31,8 @@ void Picture::setTransparent(bool transparent)
 
 void Picture::prepare()
 {
-    drawn_ = picture_.convertToFormat(QImage::Format_ARGB32);
-    if (!transparent_ || drawn_.isNull())
-        return;
-    const QRgb key = drawn_.pixel(0, drawn_.height() - 1) & RGB_MASK;
-    for (int y = 0; y < drawn_.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(drawn_.scanLine(y));
-        for (int x = 0; x < drawn_.width(); ++x) {
-            if ((line[x] & RGB_MASK) == key)
-                line[x] = 0;
-        }
-    }
+    drawn_ = transparent_ ? withKeyColourTransparent(picture_)
+                          : picture_.convertToFormat(QImage::Format_RGB32);
 }
 
 void Picture::paintEvent(QPaintEvent*)
