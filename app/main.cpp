@@ -1,15 +1,7 @@
-#include "meter/TForm1.h"
-#include "platform/Application.h"
-#include "platform/ErrorBox.h"
+#include "Program.h"
 
 int main(int argc, char** argv)
 {
-    platform::Application application(argc, argv);
-    platform::setApplicationTitle(QStringLiteral("Brask Quorvel"));
-
-    meter::TForm1 Form1;
-    platform::guarded([&] { Form1.FormCreate(); })();
-
-    Form1.show();
-    return application.exec();
+    app::Program program(argc, argv);
+    return program.Run();
 }

@@ -1,0 +1,23 @@
+#include "Program.h"
+
+#include "meter/TForm1.h"
+#include "platform/ErrorBox.h"
+
+namespace app {
+
+Program::Program(int& argc, char** argv) : application_(argc, argv)
+{
+    platform::setApplicationTitle(QStringLiteral("Brask Quorvel"));
+    form1_ = std::make_unique<meter::TForm1>();
+    platform::guarded([this] { form1_->FormCreate(); })();
+}
+
+Program::~Program() = default;
+
+int Program::Run()
+{
+    form1_->show();
+    return application_.exec();
+}
+
+} // namespace app
