@@ -1,0 +1,142 @@
+// Starts the real program on an X server and drives it with real X input events.
+#include "platform/KeyColour.h"
+#include "platform/Resources.h"
+
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString xdotool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), arguments);
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+class RealProgram : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home_.isValid());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TEMP"), home_.path());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral("config")));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        program_.setProcessEnvironment(environment);
+        program_.start(QStringLiteral(QUORVEL_PROGRAM), {});
+        ASSERT_TRUE(program_.waitForStarted());
+
+        for (int attempt = 0; attempt < 200 && window_.isEmpty(); ++attempt) {
+            QTest::qWait(50);
+            window_ = xdotool({"search", "--onlyvisible", "--name", "^Quorvel$"}).section('\n', 0, 0);
+        }
+        ASSERT_FALSE(window_.isEmpty()) << "the meter window did not appear";
+        origin_ = geometryOf(window_).topLeft();
+        QTest::qWait(300);
+    }
+
+    void TearDown() override
+    {
+        if (program_.state() != QProcess::NotRunning) {
+            program_.kill();
+            program_.waitForFinished();
+        }
+    }
+
+    static QRect geometryOf(const QString& window)
+    {
+        QRect r;
+        for (const QString& line : xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
+            const int value = line.section('=', 1).toInt();
+            if (line.startsWith("X="))
+                r.moveLeft(value);
+            else if (line.startsWith("Y="))
+                r.moveTop(value);
+            else if (line.startsWith("WIDTH="))
+                r.setWidth(value);
+            else if (line.startsWith("HEIGHT="))
+                r.setHeight(value);
+        }
+        return r;
+    }
+
+    void click(QPoint screenPoint)
+    {
+        xdotool({"mousemove", QString::number(screenPoint.x()), QString::number(screenPoint.y()),
+                 "click", "1"});
+        QTest::qWait(300);
+    }
+    void clickClient(int x, int y) { click(origin_ + QPoint(x, y)); }
+
+    // The meter window's client area as the screen shows it.
+    QImage screen() const
+    {
+        return QGuiApplication::primaryScreen()
+            ->grabWindow(0, origin_.x(), origin_.y(), 325, 223)
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
+    QProcess program_;
+    QString window_;
+    QPoint origin_;
+
+private:
+    QTemporaryDir home_;
+};
+
+TEST_F(RealProgram, ClickingPinkAndARangeChangesTheScreen)
+{
+    const QRgb white = qRgb(255, 255, 255), pink = qRgb(255, 0, 255);
+    const QPoint belowBody(60, 214), bodyCorner(16, 16); // rectangle fill; body outline pixel
+    QImage before = screen();
+    ASSERT_EQ(before.pixel(belowBody), white);
+    ASSERT_EQ(before.pixel(bodyCorner), white);
+
+    clickClient(248, 118); // "Pink"
+    QImage after = screen();
+    EXPECT_EQ(after.pixel(belowBody), pink);
+    EXPECT_EQ(after.pixel(bodyCorner), pink);
+
+    clickClient(216 + 80, 16 + 12); // the range selector's arrow
+    QString popup;
+    for (const QString& id : xdotool({"search", "--onlyvisible", "--pid",
+                                      QString::number(program_.processId())})
+                                 .split('\n')) {
+        if (!id.isEmpty() && id != window_)
+            popup = id;
+    }
+    ASSERT_FALSE(popup.isEmpty()) << "the list did not open";
+    const QRect list = geometryOf(popup);
+    const int itemHeight = (list.height() - 2) / 8;
+    click(QPoint(list.center().x(), list.top() + 1 + itemHeight * 7 + itemHeight / 2)); // "Durchgang"
+
+    after = screen();
+    const QRect unitText(40, 60, 57, 10);
+    EXPECT_NE(after.copy(unitText), before.copy(unitText)) << "the unit text did not change";
+    const QImage pips = platform::LoadBitmapResource(QStringLiteral("pips"));
+    const QRgb key = platform::keyColour(pips);
+    int compared = 0;
+    for (int y = 0; y < pips.height(); ++y) {
+        for (int x = 0; x < pips.width(); ++x) {
+            if (pips.pixel(x, y) == key)
+                continue;
+            ++compared;
+            ASSERT_EQ(after.pixel(42 + x, 94 + y), pips.pixel(x, y)) << "knob pixel " << x << "," << y;
+        }
+    }
+    EXPECT_GT(compared, 1500);
+
+    clickClient(224 + 44, 192 + 12); // "Schließen"
+    ASSERT_TRUE(program_.waitForFinished(10000));
+    EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program_.exitCode(), 0);
+}
+
+} // namespace
