@@ -93,6 +93,8 @@ void applyFont(QWidget* control, const FontDefinition& definition)
 TForm1::TForm1(QWidget* parent) : QWidget(parent)
 {
     setWindowTitle(QString::fromUtf8(Form1Caption));
+    // Taskbars that show the icon name show the application's title.
+    setWindowIconText(platform::applicationTitle());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);

@@ -17,6 +17,7 @@ protected:
         ASSERT_TRUE(home_.isValid());
         qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
         qputenv("TEMP", home_.path().toUtf8());
+        platform::setApplicationTitle(QStringLiteral("Brask Quorvel"));
         previousReporter_ =
             platform::setErrorReporter([this](const QString& text) { errors.push_back(text); });
         form = std::make_unique<meter::TForm1>();

@@ -14,6 +14,7 @@ namespace {
 TEST_F(MeterWindow, OpensWithTheDesignedTextsAndDefaultChoices)
 {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Quorvel"));
+    EXPECT_EQ(form->windowIconText(), QStringLiteral("Brask Quorvel"));
     EXPECT_EQ(form->size(), QSize(325, 223));
     EXPECT_EQ(form->pos(), QPoint(100, 100));
     EXPECT_EQ(form->Edit1->text(), QStringLiteral("0.0000"));
