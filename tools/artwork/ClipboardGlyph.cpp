@@ -9,24 +9,26 @@ namespace {
 
 // W pure white (the margin and the sheet's frame), b/B/h the board's edge, face and
 // lit edge, k/m/l the clip's outline, metal and shine, p the sheet, t its lines.
+// clang-format off
 constexpr std::array<std::string_view, 16> Pixels{
-    "WWWWWkkkkkWWWWW", //
-    "WbbbkllllmkbbbW", //
-    "WhBBkmmmmmkBBbW", //
-    "WhBWkkkkkkkWBbW", //
-    "WhBWpppppppWBbW", //
-    "WhBWptttttpWBbW", //
-    "WhBWpppppppWBbW", //
-    "WhBWptttttpWBbW", //
-    "WhBWpppppppWBbW", //
-    "WhBWptttttpWBbW", //
-    "WhBWpppppppWBbW", //
-    "WhBWptttpppWBbW", //
-    "WhBWpppppppWBbW", //
-    "WhBWWWWWWWWWBbW", //
-    "WhBBBBBBBBBBBbW", //
-    "WbbbbbbbbbbbbbW", //
+    "WWWWWkkkkkWWWWW",
+    "WbbbkllllmkbbbW",
+    "WhBBkmmmmmkBBbW",
+    "WhBWkkkkkkkWBbW",
+    "WhBWpppppppWBbW",
+    "WhBWptttttpWBbW",
+    "WhBWpppppppWBbW",
+    "WhBWptttttpWBbW",
+    "WhBWpppppppWBbW",
+    "WhBWptttttpWBbW",
+    "WhBWpppppppWBbW",
+    "WhBWptttpppWBbW",
+    "WhBWpppppppWBbW",
+    "WhBWWWWWWWWWBbW",
+    "WhBBBBBBBBBBBbW",
+    "WbbbbbbbbbbbbbW",
 };
+// clang-format on
 
 QRgb colour(char code)
 {

@@ -52,7 +52,7 @@ bool onBar(const KnobFrame& frame, double radius, double x, double y)
 bool isHighlight(const KnobFrame& frame, double radius, double x, double y)
 {
     const double t = frame.along(x, y);
-    return t >= HoleDistance + 2.0 && t <= radius - 1.2 && std::abs(frame.across(x, y)) <= 1.3;
+    return t >= HoleDistance + 1.6 && t <= radius - 1.0 && std::abs(frame.across(x, y)) <= 1.6;
 }
 
 } // namespace

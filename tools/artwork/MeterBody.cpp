@@ -246,10 +246,18 @@ void paintLead(Canvas& canvas, int firstColumn, int fromRow, Rgb colour)
 
 void paintTriangle(Canvas& canvas, int left, int top)
 {
+    // clang-format off
     constexpr std::array<std::string_view, 8> rows{
-        "....#....", "...#.#...", "...#.#...", "..#.#.#..",
-        "..#.#.#..", ".#.....#.", ".#..#..#.", "#########",
+        "....#....",
+        "...#.#...",
+        "...#.#...",
+        "..#.#.#..",
+        "..#.#.#..",
+        ".#.....#.",
+        ".#..#..#.",
+        "#########",
     };
+    // clang-format on
     for (int row = 0; row < int(rows.size()); ++row) {
         for (int column = 0; column < int(rows[row].size()); ++column) {
             if (rows[row][column] == '#')

@@ -1,6 +1,7 @@
 #include "PixelFont.h"
 
 #include <array>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -14,7 +15,7 @@ struct Glyph {
     std::array<std::string_view, GlyphHeight> rows;
 };
 
-constexpr std::array<Glyph, 22> Glyphs{{
+constexpr std::array<Glyph, 19> Glyphs{{
     {U'0', {"###", "#.#", "#.#", "#.#", "###"}},
     {U'1', {".#.", "##.", ".#.", ".#.", "###"}},
     {U'A', {".#.", "#.#", "###", "#.#", "#.#"}},
@@ -31,12 +32,9 @@ constexpr std::array<Glyph, 22> Glyphs{{
     {U'X', {"#.#", "#.#", ".#.", "#.#", "#.#"}},
     {U'k', {"#..", "#..", "#.#", "##.", "#.#"}},
     {U'm', {".....", ".....", "####.", "#.#.#", "#.#.#"}},
-    {U'!', {"#", "#", "#", ".", "#"}},
-    {U' ', {".", ".", ".", ".", "."}},
     {U'\u03a9', {".###.", "#...#", "#...#", ".#.#.", "##.##"}},
     {AcDcSign, {".#...", "#.#.#", "...#.", ".....", "#####"}},
     {LoudspeakerSign, {"..#.#..", ".##..#.", "###..#.", ".##..#.", "..#.#.."}},
-    {U'-', {"...", "...", "###", "...", "..."}},
 }};
 
 const Glyph& glyphFor(char32_t c)
@@ -45,8 +43,9 @@ const Glyph& glyphFor(char32_t c)
         if (glyph.character == c)
             return glyph;
     }
-    throw std::invalid_argument("no pixel glyph for character U+" +
-                                std::to_string(static_cast<unsigned long>(c)));
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+    throw std::invalid_argument(std::string("no pixel glyph for the character ") + code);
 }
 
 } // namespace
