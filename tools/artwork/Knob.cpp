@@ -71,14 +71,14 @@ void paintKnob(Canvas& canvas, double cx, double cy, double radius, double degre
         const double d = frame.distance(x, y);
         // Light falls on the side away from the pointer.
         const double away = -frame.along(x, y) / radius;
-        Rgb c = away > 0 ? lighten(palette::KnobBody, 0.16 * away)
+        Rgb c = away > 0 ? lighten(palette::KnobBody, 0.26 * away)
                          : darken(palette::KnobBody, -0.18 * away);
         if (d > radius - EdgeWidth)
             return palette::KnobEdge;
         if (d > radius - EdgeWidth - RimWidth) {
             const double angle = std::atan2(y - cy, x - cx);
             const double knurl = 0.5 + 0.5 * std::cos(angle * 40.0);
-            Rgb rim = away > 0 ? lighten(palette::KnobRim, 0.22 * away)
+            Rgb rim = away > 0 ? lighten(palette::KnobRim, 0.30 * away)
                                : darken(palette::KnobRim, -0.28 * away);
             c = darken(rim, 0.16 * knurl);
         }

@@ -10,7 +10,6 @@ inline constexpr Rgb FaceEdge{98, 112, 134};
 inline constexpr Rgb Casing{238, 190, 36};
 inline constexpr Rgb CasingRim{132, 92, 12};
 inline constexpr Rgb Bezel{56, 58, 63};
-inline constexpr Rgb Glass{218, 225, 196};
 inline constexpr Rgb GlassEdgeUpper{236, 240, 221};
 inline constexpr Rgb GlassEdgeLower{229, 234, 212};
 inline constexpr Rgb Print{232, 234, 226};
