@@ -15,7 +15,10 @@ using namespace artwork_test;
 using namespace resources;
 
 namespace meter {
-void PrintTo(const Range& range, std::ostream* out) { *out << range.pictureName; }
+void PrintTo(const Range& range, std::ostream* out)
+{
+    *out << range.pictureName;
+}
 } // namespace meter
 
 namespace {

@@ -38,7 +38,8 @@ std::vector<ArtworkFile> renderArtwork()
         const QImage knob = knobPicture(range.pointerDegrees);
         files.push_back({QStringLiteral("bitmaps/%1.bmp").arg(QLatin1String(range.pictureName)),
                          encodeBmp24(knob)});
-        if (range.pointerDegrees == 120) {
+        // The meter window starts with the knob at Volt.
+        if (QLatin1String(range.pictureName) == QLatin1String("VOLT")) {
             files.push_back({QStringLiteral("form1/Knopf.bmp"),
                              encodeBmp24(initialKnobPicture(knob, range.pointerDegrees))});
         }

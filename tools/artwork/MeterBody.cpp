@@ -10,6 +10,7 @@
 #include <cmath>
 #include <stdexcept>
 #include <string_view>
+#include <vector>
 
 namespace artwork {
 namespace {
@@ -81,61 +82,59 @@ void paintDisc(Canvas& canvas, double cx, double cy, double radius, Rgb colour)
     paintDisc(canvas, cx, cy, radius, [colour](double, double) { return colour; });
 }
 
+// How much light a slope facing down the gradient (gx, gy) catches: positive when it
+// faces the light, negative when it turns away.
+double facingLight(double gx, double gy)
+{
+    const double length = std::hypot(gx, gy);
+    if (length == 0)
+        return 0;
+    return -(gx * LightX + gy * LightY) / length;
+}
+
 // A yellow casing with rounded, lit edges: the outer edge turns away from the
 // viewer, the inner edge slopes down to the face.
 void paintCasing(Canvas& canvas)
 {
-    std::array<std::array<double, W>, H> outside{};
-    for (int y = 0; y < H; ++y) {
+    constexpr int Reach = 7;
+    std::vector<double> outside(size_t(W) * H, 0.0);
+    auto field = [&](int x, int y) {
+        return (x < 0 || x >= W || y < 0 || y >= H) ? 0.0 : outside[size_t(y) * W + x];
+    };
+    for (int y = 0; y <= CasingBottomRow; ++y) {
         for (int x = 0; x < W; ++x) {
             if (!isCasing(x, y))
                 continue;
-            double nearest = 8.0;
-            for (int dy = -7; dy <= 7; ++dy) {
-                for (int dx = -7; dx <= 7; ++dx) {
-                    const int nx = x + dx;
-                    const int ny = y + dy;
-                    const bool open = nx < 0 || nx >= W || ny < 0 || ny >= H || !isCasing(nx, ny);
-                    if (open)
+            double nearest = Reach + 1;
+            for (int dy = -Reach; dy <= Reach; ++dy) {
+                for (int dx = -Reach; dx <= Reach; ++dx) {
+                    if (!isCasing(x + dx, y + dy))
                         nearest = std::min(nearest, std::hypot(dx, dy));
                 }
             }
-            outside[y][x] = nearest;
+            outside[size_t(y) * W + x] = nearest;
         }
     }
-    auto field = [&](int x, int y) {
-        return (x < 0 || x >= W || y < 0 || y >= H) ? 0.0 : outside[y][x];
-    };
 
     for (int y = 0; y <= CasingBottomRow; ++y) {
         for (int x = 0; x < W; ++x) {
             if (!isCasing(x, y))
                 continue;
             double light = 0.0;
-            const double d = outside[y][x];
+            const double d = field(x, y);
             if (d < 4.0) {
-                double gx = field(x + 1, y) - field(x - 1, y);
-                double gy = field(x, y + 1) - field(x, y - 1);
-                const double length = std::hypot(gx, gy);
-                if (length > 0) {
-                    gx /= length;
-                    gy /= length;
-                }
                 const double slope = std::clamp((4.0 - d) / 3.0, 0.0, 1.0);
-                light += -(gx * LightX + gy * LightY) * slope * 0.55;
+                light += facingLight(field(x + 1, y) - field(x - 1, y),
+                                     field(x, y + 1) - field(x, y - 1)) *
+                         slope * 0.55;
             }
             const double f = FaceOuter.distance(x, y);
             if (f < 2.5) {
-                const double e = 0.01;
-                double gx = FaceOuter.distance(x + e, y) - FaceOuter.distance(x - e, y);
-                double gy = FaceOuter.distance(x, y + e) - FaceOuter.distance(x, y - e);
-                const double length = std::hypot(gx, gy);
-                if (length > 0) {
-                    gx /= length;
-                    gy /= length;
-                }
+                constexpr double e = 0.01;
                 const double slope = std::clamp((2.5 - f) / 2.0, 0.0, 1.0);
-                light += -(gx * LightX + gy * LightY) * slope * 0.35;
+                light += facingLight(FaceOuter.distance(x + e, y) - FaceOuter.distance(x - e, y),
+                                     FaceOuter.distance(x, y + e) - FaceOuter.distance(x, y - e)) *
+                         slope * 0.35;
             }
             light -= 0.10 * (x / double(W) + y / double(H));
             Rgb c = light >= 0 ? lighten(palette::Casing, std::min(light, 0.6))
