@@ -21,7 +21,8 @@ QByteArray encodePng(const QImage& image)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    writer.setCompression(9);
+    // For PNG, Qt maps quality 0 to zlib's strongest compression; the pixels stay exact.
+    writer.setQuality(0);
     if (!writer.write(image))
         throw std::runtime_error("cannot encode PNG: " + writer.errorString().toStdString());
     return bytes;
