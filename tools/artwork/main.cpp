@@ -40,6 +40,11 @@ int main(int argc, char** argv)
     if (argc != 2 || argv[1][0] == '\0')
         return usage();
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "quorvel-artwork: cannot create the folder %s\n",
+                     qPrintable(folder.path()));
+        return 1;
+    }
     try {
         for (const artwork::ArtworkFile& file : artwork::renderArtwork()) {
             if (!write(folder, file))
