@@ -26,7 +26,8 @@ protected:
         ASSERT_TRUE(home_.isValid());
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("TEMP"), home_.path());
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           home_.filePath(QStringLiteral("config")));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
         program_.setProcessEnvironment(environment);
         program_.start(QStringLiteral(QUORVEL_PROGRAM), {});
@@ -34,7 +35,8 @@ protected:
 
         for (int attempt = 0; attempt < 200 && window_.isEmpty(); ++attempt) {
             QTest::qWait(50);
-            window_ = xdotool({"search", "--onlyvisible", "--name", "^Quorvel$"}).section('\n', 0, 0);
+            window_ =
+                xdotool({"search", "--onlyvisible", "--name", "^Quorvel$"}).section('\n', 0, 0);
         }
         ASSERT_FALSE(window_.isEmpty()) << "the meter window did not appear";
         origin_ = geometryOf(window_).topLeft();
@@ -106,16 +108,17 @@ TEST_F(RealProgram, ClickingPinkAndARangeChangesTheScreen)
 
     clickClient(216 + 80, 16 + 12); // the range selector's arrow
     QString popup;
-    for (const QString& id : xdotool({"search", "--onlyvisible", "--pid",
-                                      QString::number(program_.processId())})
-                                 .split('\n')) {
+    for (const QString& id :
+         xdotool({"search", "--onlyvisible", "--pid", QString::number(program_.processId())})
+             .split('\n')) {
         if (!id.isEmpty() && id != window_)
             popup = id;
     }
     ASSERT_FALSE(popup.isEmpty()) << "the list did not open";
     const QRect list = geometryOf(popup);
     const int itemHeight = (list.height() - 2) / 8;
-    click(QPoint(list.center().x(), list.top() + 1 + itemHeight * 7 + itemHeight / 2)); // "Durchgang"
+    click(
+        QPoint(list.center().x(), list.top() + 1 + itemHeight * 7 + itemHeight / 2)); // "Durchgang"
 
     after = screen();
     const QRect unitText(40, 60, 57, 10);
@@ -125,16 +128,17 @@ TEST_F(RealProgram, ClickingPinkAndARangeChangesTheScreen)
     int compared = 0;
     for (int y = 0; y < pips.height(); ++y) {
         for (int x = 0; x < pips.width(); ++x) {
-            if (pips.pixel(x, y) == key)
+            if ((pips.pixel(x, y) & RGB_MASK) == key)
                 continue;
             ++compared;
-            ASSERT_EQ(after.pixel(42 + x, 94 + y), pips.pixel(x, y)) << "knob pixel " << x << "," << y;
+            ASSERT_EQ(after.pixel(42 + x, 94 + y), pips.pixel(x, y))
+                << "knob pixel " << x << "," << y;
         }
     }
     EXPECT_GT(compared, 1500);
 
     clickClient(224 + 44, 192 + 12); // "Schließen"
-    ASSERT_TRUE(program_.waitForFinished(10000));
+    ASSERT_TRUE(program_.state() == QProcess::NotRunning || program_.waitForFinished(10000));
     EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program_.exitCode(), 0);
 }

@@ -1,8 +1,10 @@
+#include "MeterPicture.h"
 #include "MeterWindowFixture.h"
 #include "platform/ComboBox.h"
 #include "platform/RadioButton.h"
 #include "platform/Shape.h"
 #include "platform/StaticText.h"
+#include "resources/BodyGeometry.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -100,6 +102,34 @@ TEST_F(MeterWindow, BackgroundButtonsColourTheRectangle)
     EXPECT_EQ(form->Shape1->brushColor(), QColor(255, 0, 255));
     QTest::mouseClick(form->RadioButton4, Qt::LeftButton, {}, QPoint(6, 8));
     EXPECT_EQ(form->Shape1->brushColor(), QColor(255, 255, 255));
+}
+
+TEST_F(MeterWindow, PinkRecoloursExactlyTheRectangleAndTheSeeThroughPixelsAtOnce)
+{
+    const QImage body(QStringLiteral(":/form1/Image1.bmp"));
+    const QImage knob(QStringLiteral(":/form1/Knopf.bmp"));
+    const QRect picture(16, 16, 101, 197);
+    const QImage white = grabClient();
+    EXPECT_EQ(white.copy(QRect(16, 70, 101, 143)),
+              composedMeter(qRgb(255, 255, 255), body, knob).copy(QRect(0, 54, 101, 143)))
+        << "the meter below the display, as composed";
+
+    QTest::mouseClick(form->RadioButton5, Qt::LeftButton, {}, QPoint(6, 8));
+    const QImage pink = grabClient();
+
+    const QRect fill = form->Shape1->geometry().adjusted(1, 1, -1, -1);
+    for (int y = 0; y < white.height(); ++y) {
+        for (int x = 0; x < white.width(); ++x) {
+            const bool inPicture = picture.contains(x, y);
+            const bool seeThrough =
+                inPicture ? resources::IsOutlinePixel(x - 16, y - 16) : fill.contains(x, y);
+            if (seeThrough) {
+                ASSERT_EQ(pink.pixel(x, y), qRgb(255, 0, 255)) << x << "," << y;
+            } else if (inPicture || form->Shape1->geometry().contains(x, y)) {
+                ASSERT_EQ(pink.pixel(x, y), white.pixel(x, y)) << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST_F(MeterWindow, CloseButtonClosesTheWindow)
