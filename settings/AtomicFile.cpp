@@ -104,7 +104,7 @@ bool lockExclusively(int fd)
             std::chrono::steady_clock::now() >= deadline)
             return false;
         std::this_thread::sleep_for(pause);
-        pause = std::min(pause * 2, std::chrono::microseconds(10000));
+        pause = std::min(pause * 2, std::chrono::microseconds(1000));
     }
     return true;
 }

@@ -105,7 +105,7 @@ bool exitedCleanly(int status)
 
 TEST(SettingsStoreConcurrency, ConcurrentWritersLoseNothingAndReadersSeeWholeFiles)
 {
-    constexpr int Writes = 150;
+    constexpr int Writes = 60;
     TempConfigHome home;
     std::vector<std::string> readerArgs = {"read", std::to_string(Writes)};
     readerArgs.insert(readerArgs.end(), Names.begin(), Names.end());
@@ -127,7 +127,7 @@ TEST(SettingsStoreConcurrency, ConcurrentWritersLoseNothingAndReadersSeeWholeFil
 
 TEST(SettingsStoreConcurrency, KilledWritersLeaveAWholeFileWithEveryCompletedWrite)
 {
-    constexpr int Rounds = 8;
+    constexpr int Rounds = 6;
     TempConfigHome home;
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));

@@ -47,11 +47,13 @@ std::map<std::string, std::string> snapshot(const fs::path& root)
         std::string description = std::to_string(static_cast<int>(status.type())) + " " +
                                   std::to_string(static_cast<int>(status.permissions()));
         if (fs::is_regular_file(status)) {
-            const std::string content = TempConfigHome::read(entry.path());
-            description += content.size() <= 1024
-                               ? " " + content
-                               : " " + std::to_string(content.size()) + " bytes, hash " +
-                                     std::to_string(std::hash<std::string>{}(content));
+            const auto size = fs::file_size(entry.path());
+            description +=
+                size <= 4096
+                    ? " " + TempConfigHome::read(entry.path())
+                    : " " + std::to_string(size) + " bytes, changed " +
+                          std::to_string(
+                              fs::last_write_time(entry.path()).time_since_epoch().count());
         }
         entries[fs::relative(entry.path(), root).string()] = description;
     }
