@@ -13,6 +13,7 @@ Usage: make_font.py OUTPUT.TTF
 """
 
 import sys
+from collections import namedtuple
 from fractions import Fraction
 from math import isqrt
 
@@ -25,13 +26,13 @@ STYLE = "Normal"
 VERSION = "1.000"
 UNITS_PER_EM = 1100
 # 2026-01-01 00:00:00 UTC in seconds since 1904-01-01, the epoch of the head table.
-TIMESTAMP = 3849984000
+TIMESTAMP = 3850070400
 
 ASCENT = 800
 DESCENT = 200
 HEIGHT = 700  # cap and digit height
 STROKE = 84  # thickness of a bar
-INSET = 12  # a bar's tip stops this far short of its node; tips of neighbours are INSET*sqrt(2)*2 apart
+INSET = 12  # a bar's tip stops short of its node by this; neighbouring tips end INSET*sqrt(2) apart
 GAP = 18  # clearance between a diagonal and its neighbours
 DIAGONAL = 70  # thickness of a diagonal bar, measured across it
 DOT = 92  # side of the decimal point
@@ -39,14 +40,17 @@ BEVEL = 22  # corner cut of a dot
 SLANT = Fraction(2, 19)  # about 6 degrees
 SLANT_ORIGIN = HEIGHT // 2  # the slant pivots about mid-height, keeping cells centred
 
-CELL_WIDTH = 330  # ink width of a digit
-CELL_ADVANCE = 430
-SIDE = (CELL_ADVANCE - CELL_WIDTH) // 2
-WIDE_WIDTH = 430
-WIDE_ADVANCE = 530
+CELL_WIDTH = 350  # ink width of a digit
+CELL_ADVANCE = 460
+WIDE_WIDTH = 450
+WIDE_ADVANCE = 560
 NARROW_ADVANCE = 170
 
 HALF = Fraction(STROKE, 2)
+
+# The polygons of a glyph before slanting; `centred` glyphs are moved to the
+# middle of their advance once slanted, the others keep the cell's position.
+Shape = namedtuple("Shape", "polygons advance centred")
 
 
 class Grid:
@@ -61,8 +65,9 @@ class Grid:
         self.m = Fraction(bottom) + Fraction(height, 2)
 
 
-def bar(x0, y0, x1, y1, half=HALF):
+def bar(x0, y0, x1, y1):
     """A horizontal or vertical bar between two nodes with pointed 45-degree ends."""
+    half = HALF
     if y0 == y1:
         a, b = sorted((x0, x1))
         a, b = a + INSET, b - INSET
@@ -156,7 +161,7 @@ def turned(polygon, cx, cy):
     return [(2 * cx - x, 2 * cy - y) for x, y in polygon]
 
 
-# Bars of a cell. Capitals are the seven segments of a digit (a top, b upper
+# Bars of a cell. The letters a to g are the seven segments of a digit (a top, b upper
 # right, c lower right, d bottom, e lower left, f upper left, g middle); 1/2
 # split a horizontal bar at the centre; u and l are the upper and lower halves
 # of the centre column; the diagonals run from a quadrant's outer corner to the
@@ -211,25 +216,35 @@ def segment(grid, name, names):
     raise KeyError(name)
 
 
+def bars(grid, names):
+    """The named bars of a grid, each drawn whole whatever its neighbours."""
+    return [segment(grid, name, []) for name in names.split()]
+
+
+def parenthesis(side):
+    """Two diagonals meeting at mid-height, pointing left for side 1 and right for -1."""
+    middle = Fraction(HEIGHT, 2)
+    return [diagonal((60 * side, HEIGHT - HALF), (-60 * side, middle),
+                     (-90, middle + GAP / 2, 90, HEIGHT)),
+            diagonal((60 * side, HALF), (-60 * side, middle), (-90, 0, 90, middle - GAP / 2))]
+
+
 def cell(names, width=CELL_WIDTH, advance=CELL_ADVANCE, bottom=0, height=HEIGHT):
     """A glyph made of named bars in a cell of the given ink width, centred in its advance."""
     names = names.split()
     grid = Grid((advance - width) // 2, width, bottom, height)
-    return [segment(grid, name, names) for name in names], advance
+    return Shape([segment(grid, name, names) for name in names], advance, False)
 
 
 def custom(draw, width=CELL_WIDTH, advance=CELL_ADVANCE):
     """A glyph drawn by `draw(grid)`, which may mix named bars and free shapes."""
     grid = Grid((advance - width) // 2, width)
-    return draw(grid), advance
+    return Shape(draw(grid), advance, False)
 
 
 def narrow(draw, advance=NARROW_ADVANCE):
     """A glyph drawn around the centre line x = 0, then centred in its advance once slanted."""
-    return ("centre", draw(), advance), advance
-
-
-PUNCTUATION_TOP = Fraction(HEIGHT) - INSET
+    return Shape(draw(), advance, True)
 
 
 def quote_bar(x):
@@ -256,6 +271,17 @@ class Hole(list):
     """A contour that cuts a hole into the shape around it."""
 
 
+def zigzag(points):
+    """Diagonal bars from point to point, parted by a small gap at each bend."""
+    bars = []
+    for i, ((x0, y0), (x1, y1)) in enumerate(zip(points, points[1:])):
+        left = x0 + (GAP / 2 if i > 0 else 0)
+        right = x1 - (GAP / 2 if i < len(points) - 2 else 0)
+        low, high = sorted((y0, y1))
+        bars.append(diagonal((x0, y0), (x1, y1), (left, low - STROKE, right, high + STROKE)))
+    return bars
+
+
 def ring(cx, cy, size=180, hole=76):
     return [dot(cx, cy, size, size * 3 // 10), Hole(dot(cx, cy, hole, hole * 3 // 10))]
 
@@ -264,7 +290,8 @@ def per_sign(g, rings_below):
     """A long diagonal with a small ring above left and `rings_below` rings below right."""
     size = 180
     h = Fraction(size, 2)
-    shapes = [diagonal((g.l + 40, g.b - HALF), (g.r - 40 - (rings_below - 1) * (size + 30), g.t + HALF),
+    top_end = g.r - 40 - (rings_below - 1) * (size + 30)
+    shapes = [diagonal((g.l + 40, g.b - HALF), (top_end, g.t + HALF),
                        (g.l, g.b - HALF, g.r, g.t + HALF))]
     shapes += ring(g.l - HALF + h, g.t + HALF - h)
     for i in range(rings_below):
@@ -273,7 +300,7 @@ def per_sign(g, rings_below):
 
 
 def build_glyphs():
-    """Maps each character to (polygons, advance)."""
+    """Maps each character to its Shape."""
     glyphs = {}
     seven = {
         "0": "a b c d e f", "1": "b c", "2": "a b g e d", "3": "a b g c d", "4": "f g b c",
@@ -311,10 +338,10 @@ def build_glyphs():
     glyphs["m"] = cell("c e l g1 g2", WIDE_WIDTH, WIDE_ADVANCE)
     glyphs["w"] = cell("c e l d1 d2", WIDE_WIDTH, WIDE_ADVANCE)
     i_dot = lambda g: dot(g.c, g.m + HALF + GAP + Fraction(DOT, 2) + 40)
-    glyphs["i"] = custom(lambda g: [segment(g, "l", ["l"]), i_dot(g)])
-    glyphs["j"] = custom(lambda g: [segment(g, "l", ["l"]), segment(g, "d1", []), i_dot(g)])
+    glyphs["i"] = custom(lambda g: bars(g, "l") + [i_dot(g)])
+    glyphs["j"] = custom(lambda g: bars(g, "l d1") + [i_dot(g)])
 
-    glyphs[" "] = ([], CELL_ADVANCE)
+    glyphs[" "] = Shape([], CELL_ADVANCE, False)
     glyphs["-"] = cell("g")
     glyphs["_"] = cell("d")
     glyphs["\u2013"] = cell("g")
@@ -324,7 +351,7 @@ def build_glyphs():
     glyphs["<"] = cell("UR LR")
     glyphs[">"] = cell("UL LL")
     glyphs["#"] = custom(hash_sign, WIDE_WIDTH, WIDE_ADVANCE)
-    glyphs["$"] = custom(lambda g: [segment(g, n, []) for n in ("a1", "a2", "f", "g", "c", "d1", "d2")]
+    glyphs["$"] = custom(lambda g: bars(g, "a1 a2 f g c d1 d2")
                          + [bar(g.c, g.t, g.c, g.t + 150), bar(g.c, g.b - 150, g.c, g.b)])
     glyphs["*"] = cell("UL UR LL LR g1 g2 u l", bottom=170, height=530)
     glyphs["@"] = cell("a b c d e f g2 u", WIDE_WIDTH, WIDE_ADVANCE)
@@ -333,13 +360,11 @@ def build_glyphs():
     glyphs["+"] = custom(plus)
     glyphs["="] = custom(lambda g: [bar(g.l, g.m + 100, g.r, g.m + 100),
                                     bar(g.l, g.m - 100, g.r, g.m - 100)])
-    glyphs["~"] = custom(lambda g: [
-        diagonal((g.l - 40, g.m - 70), (g.l + 90, g.m + 80), (g.l - HALF, g.m - 70, g.l + 70, g.m + 80)),
-        diagonal((g.l + 90, g.m + 80), (g.r - 90, g.m - 80), (g.l + 90, g.m - 80, g.r - 90, g.m + 80)),
-        diagonal((g.r - 90, g.m - 80), (g.r + 40, g.m + 70), (g.r - 70, g.m - 80, g.r + HALF, g.m + 70)),
-    ])
+    glyphs["~"] = custom(lambda g: zigzag([
+        (g.l - HALF, g.m - 50), (g.l + (g.r - g.l) / 4, g.m + 90),
+        (g.r - (g.r - g.l) / 4, g.m - 90), (g.r + HALF, g.m + 50)]))
     glyphs["?"] = custom(lambda g: [
-        segment(g, "a", []), segment(g, "b", []), segment(g, "g2", []),
+        *bars(g, "a b g2"),
         bar(g.c, g.m, g.c, g.b + HALF + DOT), dot(g.c, Fraction(DOT, 2))])
     glyphs["%"] = custom(lambda g: per_sign(g, 1), WIDE_WIDTH, WIDE_ADVANCE)
     glyphs["\u2030"] = custom(lambda g: per_sign(g, 2), WIDE_WIDTH + 150, WIDE_ADVANCE + 150)
@@ -366,18 +391,14 @@ def build_glyphs():
         turned(comma(Fraction(-70), Fraction(HEIGHT)), -70, Fraction(HEIGHT - 121)),
         turned(comma(Fraction(70), Fraction(HEIGHT)), 70, Fraction(HEIGHT - 121))], 300)
     glyphs["\u2022"] = narrow(lambda: [dot(0, Fraction(HEIGHT, 2), 150, 40)], 250)
-    glyphs["("] = narrow(lambda: [
-        diagonal((60, HEIGHT - HALF), (-60, Fraction(HEIGHT, 2)), (-90, Fraction(HEIGHT, 2) + GAP / 2, 90, HEIGHT)),
-        diagonal((60, HALF), (-60, Fraction(HEIGHT, 2)), (-90, 0, 90, Fraction(HEIGHT, 2) - GAP / 2))], 220)
-    glyphs[")"] = narrow(lambda: [
-        diagonal((-60, HEIGHT - HALF), (60, Fraction(HEIGHT, 2)), (-90, Fraction(HEIGHT, 2) + GAP / 2, 90, HEIGHT)),
-        diagonal((-60, HALF), (60, Fraction(HEIGHT, 2)), (-90, 0, 90, Fraction(HEIGHT, 2) - GAP / 2))], 220)
-    bracket_grid = Grid(-100, 200)
-    brace_grid = Grid(-150, 300)
-    glyphs["["] = narrow(lambda: [segment(bracket_grid, n, []) for n in ("a", "f", "e", "d")], 250)
-    glyphs["]"] = narrow(lambda: [segment(bracket_grid, n, []) for n in ("a", "b", "c", "d")], 250)
-    glyphs["{"] = narrow(lambda: [segment(brace_grid, n, []) for n in ("a2", "u", "g1", "l", "d2")], 330)
-    glyphs["}"] = narrow(lambda: [segment(brace_grid, n, []) for n in ("a1", "u", "g2", "l", "d1")], 330)
+    glyphs["("] = narrow(lambda: parenthesis(1), 220)
+    glyphs[")"] = narrow(lambda: parenthesis(-1), 220)
+    bracket = Grid(-100, 200)
+    brace = Grid(-150, 300)
+    glyphs["["] = narrow(lambda: bars(bracket, "a f e d"), 250)
+    glyphs["]"] = narrow(lambda: bars(bracket, "a b c d"), 250)
+    glyphs["{"] = narrow(lambda: bars(brace, "a2 u g1 l d2"), 330)
+    glyphs["}"] = narrow(lambda: bars(brace, "a1 u g2 l d1"), 330)
     return glyphs
 
 
@@ -386,23 +407,20 @@ def slant(point):
     return (round(x + (y - SLANT_ORIGIN) * SLANT), round(y))
 
 
-def outline(polygons, advance):
-    """Slants the polygons, rounds them to whole units and orients them clockwise (holes
+def outline(shape):
+    """Slants the shape, rounds it to whole units and orients its contours clockwise (holes
     counter-clockwise)."""
-    centred = isinstance(polygons, tuple) and polygons[0] == "centre"
-    if centred:
-        polygons = polygons[1]
     contours = []
-    for polygon in polygons:
+    for polygon in shape.polygons:
         points = [slant(p) for p in polygon]
         points = [p for i, p in enumerate(points) if p != points[i - 1]]
         area = sum(x0 * y1 - x1 * y0 for (x0, y0), (x1, y1) in zip(points, points[1:] + points[:1]))
         if (area > 0) != isinstance(polygon, Hole):
             points.reverse()
         contours.append(points)
-    if centred and contours:
+    if shape.centred and contours:
         xs = [x for contour in contours for x, _ in contour]
-        shift = (advance - (min(xs) + max(xs))) // 2
+        shift = (shape.advance - (min(xs) + max(xs))) // 2
         contours = [[(x + shift, y) for x, y in contour] for contour in contours]
     return contours
 
@@ -443,9 +461,8 @@ def build_font(path):
     glyphs = {".notdef": draw(notdef_outline())}
     advances = {".notdef": CELL_ADVANCE}
     for ch in characters:
-        polygons, advance = shapes[ch]
-        glyphs[glyph_name(ch)] = draw(outline(polygons, advance))
-        advances[glyph_name(ch)] = advance
+        glyphs[glyph_name(ch)] = draw(outline(shapes[ch]))
+        advances[glyph_name(ch)] = shapes[ch].advance
 
     fb = FontBuilder(UNITS_PER_EM, isTTF=True)
     fb.updateHead(created=TIMESTAMP, modified=TIMESTAMP, fontRevision=1.0, lowestRecPPEM=8)
