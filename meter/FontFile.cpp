@@ -18,9 +18,8 @@ namespace {
 // No typeface comes near this; a larger file is not read at all.
 constexpr qint64 kMaxFontFileSize = 64 * 1024 * 1024;
 
-class CreateError {
-public:
-    explicit CreateError(int code) : code(code) {}
+// A system call failed while the file was being created; `code` is its errno.
+struct CreateError {
     int code;
 };
 
@@ -51,10 +50,10 @@ void writeAll(int fd, const QByteArray& data)
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            throw CreateError(errno);
+            throw CreateError{errno};
         }
         if (written == 0)
-            throw CreateError(ENOSPC);
+            throw CreateError{ENOSPC};
         next += written;
         left -= written;
     }
@@ -71,7 +70,7 @@ std::pair<int, QByteArray> createSibling(const QByteArray& target)
         if (fd >= 0)
             return {fd, name};
         if (errno != EEXIST && errno != EINTR)
-            throw CreateError(errno);
+            throw CreateError{errno};
     }
 }
 
@@ -81,12 +80,13 @@ void writeAtomically(const QByteArray& target, const QByteArray& data)
     Descriptor file(fd);
     try {
         writeAll(file.get(), data);
-        if (::fsync(file.get()) != 0)
-            throw CreateError(errno);
+        // Some file systems cannot sync at all; what was written stands all the same.
+        if (::fsync(file.get()) != 0 && errno != EINVAL && errno != ENOTSUP)
+            throw CreateError{errno};
         if (::close(file.release()) != 0)
-            throw CreateError(errno);
+            throw CreateError{errno};
         if (::rename(temporary.constData(), target.constData()) != 0)
-            throw CreateError(errno);
+            throw CreateError{errno};
     } catch (const CreateError&) {
         ::unlink(temporary.constData());
         throw;
