@@ -1,5 +1,7 @@
 #include "Form1Definition.h"
 
+#include "InstallDigitFont.h"
+
 #include <array>
 
 namespace meter {
@@ -8,7 +10,7 @@ namespace {
 constexpr QRgb WindowText = qRgb(0, 0, 0);
 constexpr QRgb Silver = qRgb(192, 192, 192);
 
-constexpr FontDefinition ReadingFont{"DS-Digital", 24, true, WindowText};
+constexpr FontDefinition ReadingFont{kDigitFontFamily, 24, true, WindowText};
 constexpr FontDefinition UnitFont{"Arial", 9, false, WindowText};
 constexpr FontDefinition GroupCaptionFont{"Arial", 11, false, WindowText};
 constexpr FontDefinition OptionFont{"Arial", 13, false, Silver};

@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
 #include "Form1Definition.h"
+#include "InstallDigitFont.h"
 #include "RangeTable.h"
 #include "platform/ComboBox.h"
 #include "platform/ErrorBox.h"
@@ -9,6 +10,7 @@
 #include "platform/RadioButton.h"
 #include "platform/Shape.h"
 #include "platform/StaticText.h"
+#include "settings/WindowSettings.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -164,11 +166,19 @@ void TForm1::connectHandlers()
 
 void TForm1::FormCreate()
 {
-    move(100, 100);
-    RadioButton1->setChecked(true);
+    InstallDigitFont(Datei);
+    settings::LoadWindowSettings(persistentWindow());
 }
 
-void TForm1::FormClose() {}
+void TForm1::FormClose()
+{
+    settings::SaveWindowSettings(persistentWindow());
+}
+
+settings::PersistentWindow TForm1::persistentWindow()
+{
+    return {this, {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5}};
+}
 
 void TForm1::closeEvent(QCloseEvent* event)
 {

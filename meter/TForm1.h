@@ -16,6 +16,10 @@ class Shape;
 class StaticText;
 } // namespace platform
 
+namespace settings {
+struct PersistentWindow;
+}
+
 namespace meter {
 
 // The meter window: the meter picture on its background rectangle on the left,
@@ -69,6 +73,7 @@ private:
     void createControls();
     void connectHandlers();
     void FormClose();
+    settings::PersistentWindow persistentWindow();
 
     QDialog* aboutDialog_ = nullptr;
 };

@@ -8,18 +8,24 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A meter window created as the program creates it, with settings and the
-// temporary folder pointed at a fresh folder, shown and active.
-class MeterWindow : public ::testing::Test {
+// Starts the meter window as the program does (title, window, creation handler,
+// then shown), with the settings and the temporary folder in a fresh folder.
+class MeterProgram : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(home_.isValid());
-        qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
+        qputenv("XDG_CONFIG_HOME", configHome().toUtf8());
         qputenv("TEMP", home_.path().toUtf8());
         platform::setApplicationTitle(QStringLiteral("Brask Quorvel"));
-        previousReporter_ =
-            platform::setErrorReporter([this](const QString& text) { errors.push_back(text); });
+        previousReporter_ = platform::setErrorReporter([this](const QString& text) {
+            errors.push_back(text);
+            visibleAtError.push_back(form && form->isVisible());
+        });
+    }
+
+    void start()
+    {
         form = std::make_unique<meter::TForm1>();
         platform::guarded([this] { form->FormCreate(); })();
         form->show();
@@ -33,6 +39,9 @@ protected:
         platform::setErrorReporter(previousReporter_);
     }
 
+    QString configHome() const { return home_.filePath(QStringLiteral("config")); }
+    QString temporaryFolder() const { return home_.path(); }
+
     QImage grabClient() const
     {
         return form->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -40,8 +49,18 @@ protected:
 
     std::unique_ptr<meter::TForm1> form;
     std::vector<QString> errors;
+    std::vector<bool> visibleAtError;
 
 private:
     QTemporaryDir home_;
     platform::ErrorReporter previousReporter_;
+};
+
+class MeterWindow : public MeterProgram {
+protected:
+    void SetUp() override
+    {
+        MeterProgram::SetUp();
+        start();
+    }
 };
