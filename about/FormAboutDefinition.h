@@ -36,6 +36,11 @@ inline constexpr int FormAboutClientWidth = 576;
 inline constexpr int FormAboutClientHeight = 288;
 inline constexpr FontDefinition FormAboutFont{"Tahoma", 11, false, false, qRgb(0, 0, 0)};
 
+// The face used where a named one is not installed. Its widths are close to those of Tahoma
+// and MS Sans Serif, so texts placed side by side keep their designed spacing; the usual
+// fallback face is wide enough to run "Version:" into "v1.0".
+inline constexpr const char* FallbackFamily = "Liberation Sans";
+
 // The maker's logo, 250 × 46, drawn with its key colour transparent.
 inline constexpr const char* LogoResource = ":/about/Image1.bmp";
 

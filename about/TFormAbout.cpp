@@ -71,6 +71,7 @@ QWidget* createControl(const ControlDefinition& definition, QWidget* parent,
 void applyFont(QWidget* control, const FontDefinition& definition)
 {
     QFont font(QString::fromUtf8(definition.family));
+    font.setFamilies({QString::fromUtf8(definition.family), QString::fromUtf8(FallbackFamily)});
     font.setPixelSize(definition.pixelSize);
     font.setBold(definition.bold);
     font.setUnderline(definition.underline);

@@ -5,6 +5,8 @@
 #include "platform/Picture.h"
 
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -71,6 +73,25 @@ TEST_F(AboutDialog, ControlsShowTheirTextsAtTheirPlaces)
     EXPECT_TRUE(dialog->Label2->font().underline());
     EXPECT_EQ(dialog->Label2->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_TRUE(dialog->ProductName->font().bold());
+}
+
+TEST_F(AboutDialog, NamedFacesOrTheirNarrowStandInAreUsed)
+{
+    const struct {
+        QWidget* control;
+        const char* family;
+    } cases[] = {
+        {dialog->Label1, "Tahoma"},        {dialog->Memo1, "Tahoma"},
+        {dialog->OKButton, "Tahoma"},      {dialog->ProductName, "MS Sans Serif"},
+        {dialog->Label2, "MS Sans Serif"},
+    };
+    for (const auto& c : cases) {
+        const QString named = QString::fromUtf8(c.family);
+        const QString expected =
+            QFontDatabase::hasFamily(named) ? named : QStringLiteral("Liberation Sans");
+        EXPECT_EQ(QFontInfo(c.control->font()).family(), expected)
+            << c.control->objectName().toStdString();
+    }
 }
 
 TEST_F(AboutDialog, EveryTextIsWholeAndNothingOnThePanelOverlaps)
