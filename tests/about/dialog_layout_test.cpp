@@ -61,6 +61,7 @@ TEST_F(AboutDialog, ControlsShowTheirTextsAtTheirPlaces)
         EXPECT_EQ(c.control->mapTo(dialog.get(), QPoint(0, 0)), c.place) << name;
     }
     EXPECT_EQ(dialog->Image1->size(), QSize(250, 46));
+    EXPECT_EQ(dialog->Image1->picture().size(), QSize(250, 46)) << "the program's logo";
     EXPECT_EQ(dialog->Memo1->size(), QSize(273, 209));
     EXPECT_EQ(dialog->Panel1->geometry(), QRect(8, 8, 561, 241));
     EXPECT_TRUE(dialog->OKButton->isDefault());
