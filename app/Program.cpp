@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "about/TFormAbout.h"
 #include "meter/TForm1.h"
 #include "platform/ErrorBox.h"
 
@@ -10,6 +11,8 @@ Program::Program(int& argc, char** argv) : application_(argc, argv)
     platform::setApplicationTitle(QStringLiteral("Brask Quorvel"));
     form1_ = std::make_unique<meter::TForm1>();
     platform::guarded([this] { form1_->FormCreate(); })();
+    formAbout_ = std::make_unique<about::TFormAbout>(form1_.get());
+    form1_->setAboutDialog(formAbout_.get());
 }
 
 Program::~Program() = default;

@@ -4,6 +4,10 @@
 
 #include <memory>
 
+namespace about {
+class TFormAbout;
+}
+
 namespace meter {
 class TForm1;
 }
@@ -18,6 +22,7 @@ public:
     ~Program();
 
     meter::TForm1& Form1() { return *form1_; }
+    about::TFormAbout& FormAbout() { return *formAbout_; }
 
     // Shows the meter window and runs the event loop until it closes.
     int Run();
@@ -25,6 +30,8 @@ public:
 private:
     platform::Application application_;
     std::unique_ptr<meter::TForm1> form1_;
+    // A child window of Form1: declared after it, so it is destroyed first.
+    std::unique_ptr<about::TFormAbout> formAbout_;
 };
 
 } // namespace app

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/StaticText.h"
+
+namespace about {
+
+// A static text that reports a left click: pressed and released on the label.
+class ClickableLabel : public platform::StaticText {
+    Q_OBJECT
+
+public:
+    explicit ClickableLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+} // namespace about
