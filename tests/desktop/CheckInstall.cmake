@@ -2,6 +2,8 @@
 # checks what lands there:
 #   cmake -DBUILD_DIR=<build> -DROOT=<folder> -DID=<desktop id> -DBINDIR=bin -DDATADIR=share
 #         -P CheckInstall.cmake
+cmake_minimum_required(VERSION 3.25)
+
 foreach(variable BUILD_DIR ROOT ID BINDIR DATADIR)
     if(NOT ${variable})
         message(FATAL_ERROR "${variable} is not set")
@@ -31,11 +33,15 @@ set(missing ${expected})
 list(REMOVE_ITEM missing ${installed})
 set(unexpected ${installed})
 list(REMOVE_ITEM unexpected ${expected})
-if(missing OR unexpected)
-    list(JOIN missing "\n  " missing)
-    list(JOIN unexpected "\n  " unexpected)
-    message(FATAL_ERROR "Installed files differ.\nMissing:\n  ${missing}\n"
-                        "Unexpected:\n  ${unexpected}")
+set(report "")
+foreach(kind missing unexpected)
+    if(${kind})
+        list(JOIN ${kind} "\n  " files)
+        string(APPEND report "\n${kind}:\n  ${files}")
+    endif()
+endforeach()
+if(report)
+    message(FATAL_ERROR "The installed files differ from the expected ones.${report}")
 endif()
 
 # A theme icon must be drawn at the size its folder names, or the desktop scales the wrong one.

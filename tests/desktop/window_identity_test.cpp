@@ -42,8 +42,9 @@ std::map<int, QImage> parseNetWmIcon(const QString& xpropLine)
     const QStringList values = xpropLine.section(QLatin1Char('='), 1).split(QLatin1Char(','));
     std::map<int, QImage> icons;
     qsizetype at = 0;
-    auto next = [&](bool& ok) {
-        return at < values.size() ? values[at++].trimmed().toUInt(&ok) : 0u;
+    auto next = [&](bool& ok) -> quint32 {
+        ok = at < values.size();
+        return ok ? values[at++].trimmed().toUInt(&ok) : 0;
     };
     while (at < values.size()) {
         bool ok = false;
@@ -118,7 +119,7 @@ TEST_F(WindowIdentity, WindowClassIsTheEntrysStartupWMClass)
 
     const QString startupClass = desktopEntryValue(QStringLiteral("StartupWMClass"));
     ASSERT_FALSE(startupClass.isEmpty()) << "the desktop entry names no StartupWMClass";
-    EXPECT_EQ(windowClass, startupClass);
+    EXPECT_EQ(windowClass.toStdString(), startupClass.toStdString());
 }
 
 TEST_F(WindowIdentity, WindowIconIsTheThemeIconAtEverySize)
