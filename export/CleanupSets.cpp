@@ -36,7 +36,13 @@ constexpr CleanupSet Set50{50, 98, Areas50};
 
 } // namespace
 
-const CleanupSet& Cleanup75() { return Set75; }
-const CleanupSet& Cleanup50() { return Set50; }
+const CleanupSet& Cleanup75()
+{
+    return Set75;
+}
+const CleanupSet& Cleanup50()
+{
+    return Set50;
+}
 
 } // namespace exporting

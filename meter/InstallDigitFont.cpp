@@ -36,4 +36,9 @@ void InstallDigitFont(QString& Datei)
         registerDigitFace(embedded);
 }
 
+void RegisterEmbeddedDigitFont()
+{
+    registerDigitFace(platform::LoadRawResource(QStringLiteral("DigiFont")));
+}
+
 } // namespace meter

@@ -19,4 +19,8 @@ inline constexpr char kDigitFontFamily[] = "DS-Digital";
 // is missing and cannot be written; nothing is registered then.
 void InstallDigitFont(QString& Datei);
 
+// Registers the program's own copy of the typeface, touching no file; for
+// programs that draw the meter without installing anything.
+void RegisterEmbeddedDigitFont();
+
 } // namespace meter

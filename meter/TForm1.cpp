@@ -3,6 +3,7 @@
 #include "Form1Definition.h"
 #include "InstallDigitFont.h"
 #include "RangeTable.h"
+#include "export/MeterExport.h"
 #include "platform/ComboBox.h"
 #include "platform/ErrorBox.h"
 #include "platform/KeyColour.h"
@@ -168,6 +169,7 @@ void TForm1::connectHandlers()
     using platform::guarded;
     connect(Edit1, &QLineEdit::textChanged, this, guarded([this] { Edit1Change(); }));
     connect(ComboBox1, &platform::ComboBox::changed, this, guarded([this] { ComboBox1Change(); }));
+    connect(Button1, &QPushButton::clicked, this, guarded([this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, guarded([this] { Button2Click(); }));
     connect(Button3, &QPushButton::clicked, this, guarded([this] { Button3Click(); }));
     connect(RadioButton4, &platform::RadioButton::turnedChecked, this,
@@ -231,6 +233,22 @@ void TForm1::RadioButton4Click()
 void TForm1::RadioButton5Click()
 {
     Shape1->setBrushColor(QColor::fromRgb(Pink));
+}
+
+QImage TForm1::ExportPicture()
+{
+    const QRgb paint = RadioButton5->isChecked() ? Pink : White;
+    QImage picture = exporting::RenderClientArea(*this, Image1->geometry());
+    if (RadioButton2->isChecked())
+        picture = exporting::ShrinkAndCleanUp(picture, exporting::Cleanup75(), paint);
+    if (RadioButton3->isChecked())
+        picture = exporting::ShrinkAndCleanUp(picture, exporting::Cleanup50(), paint);
+    return picture;
+}
+
+void TForm1::Button1Click()
+{
+    exporting::PutOnClipboard(ExportPicture());
 }
 
 } // namespace meter

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -43,6 +44,11 @@ public:
     void Button3Click();
     void RadioButton4Click();
     void RadioButton5Click();
+    void Button1Click();
+
+    // The meter picture as the copy button puts it on the clipboard: the size and
+    // background of the current choices.
+    QImage ExportPicture();
 
     platform::Picture* Image1;
     platform::StaticText* StaticText1;

@@ -19,13 +19,22 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
         itemIndex_ = findText(text, Qt::MatchFixedString);
         emit changed();
     });
-    // A pick of the entry whose text is already shown changes no text but selects it.
-    connect(this, &QComboBox::activated, this, [this](int index) {
-        if (index == itemIndex_)
-            return;
-        itemIndex_ = index;
-        emit changed();
-    });
+    connect(this, &QComboBox::activated, this, &ComboBox::selectPicked);
+}
+
+// A pick of the entry whose text is already shown changes no text but selects it.
+void ComboBox::selectPicked(int index)
+{
+    if (index == itemIndex_)
+        return;
+    itemIndex_ = index;
+    emit changed();
+}
+
+void ComboBox::pick(int index)
+{
+    setCurrentIndex(index);
+    selectPicked(index);
 }
 
 void ComboBox::setItemIndex(int index)

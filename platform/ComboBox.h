@@ -20,12 +20,16 @@ public:
 
     int ItemIndex() const { return itemIndex_; }
     void setItemIndex(int index);
+    // Does what picking the entry from the list does.
+    void pick(int index);
     void setEditTextUnselected(const QString& text);
 
 signals:
     void changed();
 
 private:
+    void selectPicked(int index);
+
     int itemIndex_ = -1;
 };
 

@@ -1,5 +1,8 @@
 // Starts the real program on an X server and drives it with real X input events.
+#include "meter/TForm1.h"
+#include "platform/ErrorBox.h"
 #include "platform/KeyColour.h"
+#include "platform/RadioButton.h"
 #include "platform/Resources.h"
 
 #include <QGuiApplication>
@@ -141,6 +144,52 @@ TEST_F(RealProgram, ClickingPinkAndARangeChangesTheScreen)
     ASSERT_TRUE(program_.state() == QProcess::NotRunning || program_.waitForFinished(10000));
     EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program_.exitCode(), 0);
+}
+
+// The picture another program pastes from the clipboard, as PNG.
+QImage pastedPicture()
+{
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"), {"-selection", "clipboard", "-t", "image/png", "-o"});
+    xclip.waitForFinished(10000);
+    return QImage::fromData(xclip.readAllStandardOutput(), "PNG")
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+TEST_F(RealProgram, CopyButtonPutsTheMeterOnTheClipboardForOtherPrograms)
+{
+    clickClient(152 + 8, 110 + 8);   // "75%"
+    clickClient(240 + 8, 110 + 8);   // "Pink"
+    clickClient(144 + 84, 163 + 12); // "  in die Zwischenablage"
+
+    // The same window, built in this process with the same choices, computes the expected copy.
+    meter::TForm1 twin;
+    platform::guarded([&] { twin.FormCreate(); })();
+    twin.RadioButton2->setChecked(true);
+    twin.RadioButton5->setChecked(true);
+    const QImage expected = twin.ExportPicture().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(expected.size(), QSize(76, 148));
+    EXPECT_EQ(pastedPicture(), expected);
+
+    // A window lying over the meter does not get into the copy.
+    QWidget cover;
+    cover.setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    cover.setGeometry(QRect(origin_ + QPoint(10, 30), QSize(100, 120)));
+    cover.setStyleSheet(QStringLiteral("background: green"));
+    cover.show();
+    QTest::qWait(300);
+    ASSERT_EQ(screen().pixel(60, 100), qRgb(0, 128, 0)) << "the cover lies over the meter";
+    clickClient(144 + 84, 163 + 12);
+    EXPECT_EQ(pastedPicture(), expected);
+    cover.hide();
+
+    // Nor does the part of the window that lies off the screen go missing.
+    xdotool({"windowmove", window_, "-60", "-40"});
+    QTest::qWait(300);
+    origin_ = geometryOf(window_).topLeft();
+    ASSERT_LT(origin_.x(), 0);
+    clickClient(144 + 84, 163 + 12);
+    EXPECT_EQ(pastedPicture(), expected);
 }
 
 } // namespace

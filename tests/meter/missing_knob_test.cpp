@@ -12,8 +12,7 @@ TEST_F(MeterWindow, MissingKnobPictureShowsTheErrorAndKeepsTheKnob)
     const QImage knob = form->Knopf->picture();
     ASSERT_FALSE(knob.isNull());
 
-    form->ComboBox1->setCurrentIndex(7);
-    emit form->ComboBox1->activated(7);
+    form->ComboBox1->pick(7);
 
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0], QStringLiteral("Resource pips not found."));
