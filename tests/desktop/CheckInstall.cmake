@@ -21,6 +21,7 @@ endif()
 set(icons usr/${DATADIR}/icons/hicolor)
 set(expected
     usr/${BINDIR}/quorvel
+    usr/${BINDIR}/quorvel-render
     usr/${DATADIR}/applications/${ID}.desktop
     usr/${DATADIR}/metainfo/${ID}.metainfo.xml
     ${icons}/32x32/apps/${ID}.png
