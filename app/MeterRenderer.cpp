@@ -1,13 +1,14 @@
 #include "MeterRenderer.h"
 
+#include "export/PictureFile.h"
 #include "meter/TForm1.h"
 #include "platform/ComboBox.h"
+#include "platform/Error.h"
 #include "platform/RadioButton.h"
 
 #include <QFile>
 #include <QImageWriter>
 #include <QLineEdit>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace app {
@@ -27,26 +28,20 @@ QImage RenderMeterPicture(const RenderRequest& request)
 
 QString WritePicture(const QImage& picture, const RenderRequest& request)
 {
-    const char* format = request.format == ImageFormat::Bmp ? "BMP" : "PNG";
     if (request.output == QLatin1String("-")) {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly))
             return QStringLiteral("cannot write to standard output");
-        QImageWriter writer(&out, format);
+        QImageWriter writer(&out, "PNG");
         if (!writer.write(picture))
             return QStringLiteral("cannot write to standard output: %1").arg(writer.errorString());
         return {};
     }
-    QSaveFile file(request.output);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("cannot write \"%1\": %2").arg(request.output, file.errorString());
-    QImageWriter writer(&file, format);
-    if (!writer.write(picture)) {
-        file.cancelWriting();
-        return QStringLiteral("cannot write \"%1\": %2").arg(request.output, writer.errorString());
+    try {
+        exporting::SavePictureFile(picture, request.output);
+    } catch (const platform::Error& error) {
+        return error.message();
     }
-    if (!file.commit())
-        return QStringLiteral("cannot write \"%1\": %2").arg(request.output, file.errorString());
     return {};
 }
 

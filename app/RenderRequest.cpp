@@ -1,8 +1,8 @@
 #include "RenderRequest.h"
 
+#include "export/PictureFile.h"
 #include "meter/RangeTable.h"
 
-#include <QFileInfo>
 #include <map>
 
 namespace app {
@@ -98,16 +98,10 @@ RenderCommand ParseRenderArguments(const QStringList& arguments)
     if (!hasOutput || request.output.isEmpty())
         return UsageError{
             QStringLiteral("no output file given (--output FILE, or - for standard output)")};
-    if (request.output != QLatin1String("-")) {
-        const QString suffix = QFileInfo(request.output).suffix().toLower();
-        if (suffix == QLatin1String("png"))
-            request.format = ImageFormat::Png;
-        else if (suffix == QLatin1String("bmp"))
-            request.format = ImageFormat::Bmp;
-        else
-            return UsageError{QStringLiteral("cannot tell the format of \"%1\": use .png or .bmp")
-                                  .arg(request.output)};
-    }
+    if (request.output != QLatin1String("-") &&
+        exporting::PictureFormatFor(request.output).isEmpty())
+        return UsageError{QStringLiteral("cannot tell the format of \"%1\": use .png or .bmp")
+                              .arg(request.output)};
     return request;
 }
 

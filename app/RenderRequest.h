@@ -8,7 +8,6 @@ namespace app {
 
 enum class PictureSize { Full, ThreeQuarters, Half };
 enum class Background { White, Pink };
-enum class ImageFormat { Png, Bmp };
 
 // What quorvel-render is asked to draw and where to write it.
 struct RenderRequest {
@@ -16,8 +15,7 @@ struct RenderRequest {
     int range = -1; // an index of the range table; -1 keeps the range a first start shows
     PictureSize size = PictureSize::Full;
     Background background = Background::White;
-    QString output; // "-" for standard output
-    ImageFormat format = ImageFormat::Png;
+    QString output; // a .png or .bmp file, or "-" for PNG on standard output
 };
 
 struct ShowHelp {};

@@ -2,6 +2,7 @@
 
 #include "Form1Definition.h"
 #include "InstallDigitFont.h"
+#include "PictureActions.h"
 #include "RangeTable.h"
 #include "export/MeterExport.h"
 #include "platform/ComboBox.h"
@@ -160,12 +161,18 @@ void TForm1::createControls()
     Button1 = findChild<QPushButton*>("Button1");
 
     StaticText2->setRightAligned(true);
+    // What lies over the body picture lets the mouse through to it.
+    for (QWidget* overlay : {static_cast<QWidget*>(Knopf), static_cast<QWidget*>(StaticText1),
+                             static_cast<QWidget*>(StaticText2)})
+        overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
     // Checked before its handler is connected, so the handler does not run here.
     RadioButton4->setChecked(true);
 }
 
 void TForm1::connectHandlers()
 {
+    pictureActions = new PictureActions(
+        Image1, [this] { return ExportPicture(); }, [this] { Button1Click(); });
     using platform::guarded;
     connect(Edit1, &QLineEdit::textChanged, this, guarded([this] { Edit1Change(); }));
     connect(ComboBox1, &platform::ComboBox::changed, this, guarded([this] { ComboBox1Change(); }));

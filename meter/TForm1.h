@@ -23,6 +23,8 @@ struct PersistentWindow;
 
 namespace meter {
 
+class PictureActions;
+
 // The meter window: the meter picture on its background rectangle on the left,
 // the reading, range, size and background controls and the buttons on the right.
 class TForm1 : public QWidget {
@@ -71,6 +73,9 @@ public:
 
     // Full path of the digit typeface file, set by the creation handler.
     QString Datei;
+
+    // The picture's context menu and dragging.
+    PictureActions* pictureActions;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -42,7 +42,6 @@ TEST(RenderArguments, DefaultsAreWhatAFirstStartShows)
     EXPECT_EQ(request->range, -1);
     EXPECT_EQ(request->size, app::PictureSize::Full);
     EXPECT_EQ(request->background, app::Background::White);
-    EXPECT_EQ(request->format, app::ImageFormat::Png);
 }
 
 TEST(RenderArguments, RangesByNameWithoutRegardToCaseOrByIndex)
