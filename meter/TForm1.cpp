@@ -16,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDirIterator>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLineEdit>
@@ -28,6 +29,17 @@ namespace {
 
 constexpr QRgb White = qRgb(255, 255, 255);
 constexpr QRgb Pink = qRgb(255, 0, 255);
+
+// Every size of the program icon the resources carry, so that the title bar, the task
+// switcher and the window list each get a sharp one.
+QIcon programIcon()
+{
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icons"));
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    return icon;
+}
 
 QString formPicturePath(const char* control)
 {
@@ -104,7 +116,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
                    Qt::WindowCloseButtonHint);
     setFixedSize(Form1ClientWidth, Form1ClientHeight);
     applyFont(this, Form1Font);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quorvel-32.png")));
+    setWindowIcon(programIcon());
 
     createControls();
     connectHandlers();

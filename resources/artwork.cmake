@@ -29,12 +29,12 @@ qt_add_resources(quorvel_resources "artwork_about"
     FILES
         about/Image1.bmp
 )
+# The program icon, drawn square at each of these sizes in pixels.
+set(QUORVEL_ICON_SIZES 32 48 128 256)
+list(TRANSFORM QUORVEL_ICON_SIZES REPLACE "^(.+)$" "icons/quorvel-\\1.png"
+     OUTPUT_VARIABLE icon_files)
 qt_add_resources(quorvel_resources "artwork_icons"
     PREFIX "/icons"
     BASE icons
-    FILES
-        icons/quorvel-32.png
-        icons/quorvel-48.png
-        icons/quorvel-128.png
-        icons/quorvel-256.png
+    FILES ${icon_files}
 )
