@@ -170,6 +170,12 @@ TEST_F(RealProgram, CopyButtonPutsTheMeterOnTheClipboardForOtherPrograms)
     const QImage expected = twin.ExportPicture().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(expected.size(), QSize(76, 148));
     EXPECT_EQ(pastedPicture(), expected);
+    QProcess targets;
+    targets.start(QStringLiteral("xclip"), {"-selection", "clipboard", "-t", "TARGETS", "-o"});
+    targets.waitForFinished(10000);
+    const QByteArray offered = targets.readAllStandardOutput();
+    EXPECT_TRUE(offered.contains("image/png") && offered.contains("image/bmp"))
+        << offered.constData();
 
     // A window lying over the meter does not get into the copy.
     QWidget cover;
