@@ -7,6 +7,8 @@
 namespace about {
 namespace {
 
+using platform::FontDefinition;
+
 constexpr FontDefinition ProductNameFont{"MS Sans Serif", 13, true, false, qRgb(0, 0, 0)};
 constexpr FontDefinition LinkFont{"MS Sans Serif", 11, false, true, qRgb(0, 0, 255)};
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FontDefinition.h"
+
 #include <QRect>
 #include <QRgb>
 #include <span>
@@ -8,15 +10,6 @@ namespace about {
 
 enum class ControlKind { Button, Panel, Label, LinkLabel, Picture, Memo };
 
-// A font that a control names for itself; controls without one inherit the window's.
-struct FontDefinition {
-    const char* family;
-    int pixelSize;
-    bool bold;
-    bool underline;
-    QRgb colour;
-};
-
 // One control of the About dialog, created in table order, which is also the Tab order.
 struct ControlDefinition {
     ControlKind kind;
@@ -24,7 +17,7 @@ struct ControlDefinition {
     const char* parent; // nullptr for the window itself
     QRect geometry;     // in the parent's client area
     const char* text;   // UTF-8
-    const FontDefinition* font;
+    const platform::FontDefinition* font;
     bool sizesToText; // keeps its top-left corner and takes the size of its text
     bool handCursor;
 };
@@ -34,7 +27,7 @@ std::span<const ControlDefinition> FormAboutControls();
 inline constexpr const char* FormAboutCaption = "About...";
 inline constexpr int FormAboutClientWidth = 576;
 inline constexpr int FormAboutClientHeight = 288;
-inline constexpr FontDefinition FormAboutFont{"Tahoma", 11, false, false, qRgb(0, 0, 0)};
+inline constexpr platform::FontDefinition FormAboutFont{"Tahoma", 11, false, false, qRgb(0, 0, 0)};
 
 // The face used where a named one is not installed. Its widths are close to those of Tahoma
 // and MS Sans Serif, so texts placed side by side keep their designed spacing; the usual

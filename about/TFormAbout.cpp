@@ -68,20 +68,6 @@ QWidget* createControl(const ControlDefinition& definition, QWidget* parent,
     return nullptr;
 }
 
-void applyFont(QWidget* control, const FontDefinition& definition)
-{
-    QFont font(QString::fromUtf8(definition.family));
-    font.setFamilies({QString::fromUtf8(definition.family), QString::fromUtf8(FallbackFamily)});
-    font.setPixelSize(definition.pixelSize);
-    font.setBold(definition.bold);
-    font.setUnderline(definition.underline);
-    control->setFont(font);
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::WindowText, QColor::fromRgb(definition.colour));
-    palette.setColor(QPalette::ButtonText, QColor::fromRgb(definition.colour));
-    control->setPalette(palette);
-}
-
 } // namespace
 
 TFormAbout::TFormAbout(QWidget* meterWindow, const QString& logoPath)
@@ -91,7 +77,7 @@ TFormAbout::TFormAbout(QWidget* meterWindow, const QString& logoPath)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(FormAboutClientWidth, FormAboutClientHeight);
-    applyFont(this, FormAboutFont);
+    platform::applyFont(this, FormAboutFont, FallbackFamily);
 
     createControls(logoPath);
     connectHandlers();
@@ -112,7 +98,7 @@ void TFormAbout::createControls(const QString& logoPath)
         control->setObjectName(QString::fromUtf8(definition.name));
         control->setGeometry(definition.geometry);
         if (definition.font)
-            applyFont(control, *definition.font);
+            platform::applyFont(control, *definition.font, FallbackFamily);
         if (definition.sizesToText)
             control->resize(control->sizeHint());
         if (definition.handCursor)

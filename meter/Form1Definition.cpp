@@ -10,10 +10,12 @@ namespace {
 constexpr QRgb WindowText = qRgb(0, 0, 0);
 constexpr QRgb Silver = qRgb(192, 192, 192);
 
-constexpr FontDefinition ReadingFont{kDigitFontFamily, 24, true, WindowText};
-constexpr FontDefinition UnitFont{"Arial", 9, false, WindowText};
-constexpr FontDefinition GroupCaptionFont{"Arial", 11, false, WindowText};
-constexpr FontDefinition OptionFont{"Arial", 13, false, Silver};
+using platform::FontDefinition;
+
+constexpr FontDefinition ReadingFont{kDigitFontFamily, 24, true, false, WindowText};
+constexpr FontDefinition UnitFont{"Arial", 9, false, false, WindowText};
+constexpr FontDefinition GroupCaptionFont{"Arial", 11, false, false, WindowText};
+constexpr FontDefinition OptionFont{"Arial", 13, false, false, Silver};
 
 using K = ControlKind;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FontDefinition.h"
+
 #include <QRect>
 #include <QRgb>
 #include <span>
@@ -18,14 +20,6 @@ enum class ControlKind {
     BitButton
 };
 
-// A font that a control names for itself; controls without one inherit the window's.
-struct FontDefinition {
-    const char* family;
-    int pixelSize;
-    bool bold;
-    QRgb colour;
-};
-
 // One control of the meter window: created in table order, which is also the
 // order the Tab key follows and the order in which siblings are stacked.
 struct ControlDefinition {
@@ -34,7 +28,7 @@ struct ControlDefinition {
     const char* parent; // nullptr for the window itself
     QRect geometry;     // in the parent's client area
     const char* text;   // UTF-8
-    const FontDefinition* font;
+    const platform::FontDefinition* font;
 };
 
 std::span<const ControlDefinition> Form1Controls();
@@ -42,6 +36,6 @@ std::span<const ControlDefinition> Form1Controls();
 inline constexpr const char* Form1Caption = "Quorvel";
 inline constexpr int Form1ClientWidth = 325;
 inline constexpr int Form1ClientHeight = 223;
-inline constexpr FontDefinition Form1Font{"Arial", 13, false, qRgb(0, 0, 0)};
+inline constexpr platform::FontDefinition Form1Font{"Arial", 13, false, false, qRgb(0, 0, 0)};
 
 } // namespace meter

@@ -92,18 +92,6 @@ QWidget* createControl(const ControlDefinition& definition, QWidget* parent)
     return nullptr;
 }
 
-void applyFont(QWidget* control, const FontDefinition& definition)
-{
-    QFont font(QString::fromUtf8(definition.family));
-    font.setPixelSize(definition.pixelSize);
-    font.setBold(definition.bold);
-    control->setFont(font);
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::WindowText, QColor::fromRgb(definition.colour));
-    palette.setColor(QPalette::ButtonText, QColor::fromRgb(definition.colour));
-    control->setPalette(palette);
-}
-
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent)
@@ -115,7 +103,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(Form1ClientWidth, Form1ClientHeight);
-    applyFont(this, Form1Font);
+    platform::applyFont(this, Form1Font);
     setWindowIcon(programIcon());
 
     createControls();
@@ -139,7 +127,7 @@ void TForm1::createControls()
         control->setObjectName(QString::fromUtf8(definition.name));
         control->setGeometry(definition.geometry);
         if (definition.font)
-            applyFont(control, *definition.font);
+            platform::applyFont(control, *definition.font);
     }
     Shape1 = findChild<platform::Shape*>("Shape1");
     Image1 = findChild<platform::Picture*>("Image1");
