@@ -2,15 +2,31 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
-#include <stdexcept>
-#include <string>
 
 namespace exporting {
 
 namespace {
 
 using Extended = long double;
+
+// Floor and ceiling through rint, which needs no change of the x87 rounding mode (the library's
+// floor and a direct conversion to an integer each switch it twice, which is slow); the integral
+// result is exact in double, whose conversion to an integer is a plain SSE instruction.
+std::int64_t Floor(Extended value)
+{
+    Extended rounded = std::rint(value);
+    if (rounded > value)
+        rounded -= 1;
+    return static_cast<std::int64_t>(static_cast<double>(rounded));
+}
+
+std::int64_t Ceil(Extended value)
+{
+    Extended rounded = std::rint(value);
+    if (rounded < value)
+        rounded += 1;
+    return static_cast<std::int64_t>(static_cast<double>(rounded));
+}
 
 } // namespace
 
@@ -40,40 +56,46 @@ WindowWeights ComputeWindowWeights(int m, float s, const Filter& filter, float r
     const Extended reach =
         shrinking ? (Extended{filter.radius} + 1) / s : Extended{filter.radius} + 1;
 
+    // All kernel arguments first, so that the kernel can take them in one batch.
+    std::vector<std::int64_t> firstPosition(static_cast<std::size_t>(m));
+    std::vector<std::size_t> begin(static_cast<std::size_t>(m) + 1);
+    std::vector<float> arguments;
+    for (int i = 0; i < m; ++i) {
+        const auto centre = static_cast<float>(Extended(i) / s);
+        const std::int64_t first = Floor(std::max(Extended{centre} - w, Extended{centre} - reach));
+        const std::int64_t last = Ceil(std::min(Extended{centre} + w, Extended{centre} + reach));
+        firstPosition[static_cast<std::size_t>(i)] = first;
+        begin[static_cast<std::size_t>(i)] = arguments.size();
+        for (std::int64_t j = first; j <= last; ++j) {
+            const Extended distance = Extended{centre} - j;
+            arguments.push_back(static_cast<float>(shrinking ? distance * s : distance));
+        }
+    }
+    begin.back() = arguments.size();
+
+    const double factor = shrinking ? double{s} * 256 : 256;
+    std::vector<std::int32_t> weights(arguments.size());
+    if (filter.weights) {
+        filter.weights(arguments.data(), weights.data(), arguments.size(), factor);
+    } else {
+        for (std::size_t k = 0; k < arguments.size(); ++k)
+            weights[k] = WeightOf(filter.kernel(arguments[k]), factor);
+    }
+
     WindowWeights windows;
     windows.First.reserve(static_cast<std::size_t>(m));
     windows.Begin.reserve(static_cast<std::size_t>(m) + 1);
     windows.Begin.push_back(0);
-    for (int i = 0; i < m; ++i) {
-        const auto centre = static_cast<float>(Extended(i) / s);
-        const auto first = static_cast<std::int64_t>(
-            std::floor(std::max(Extended{centre} - w, Extended{centre} - reach)));
-        const auto last = static_cast<std::int64_t>(
-            std::ceil(std::min(Extended{centre} + w, Extended{centre} + reach)));
-
+    for (std::size_t i = 0; i < static_cast<std::size_t>(m); ++i) {
         std::int64_t firstNonZero = 0;
-        const std::size_t begin = windows.Weights.size();
-        std::size_t end = begin;
-        for (std::int64_t j = first; j <= last; ++j) {
-            const Extended distance = Extended{centre} - j;
-            Extended product;
-            if (shrinking) {
-                const auto x = static_cast<float>(distance * s);
-                product = Extended{filter.kernel(x)} * s * 256;
-            } else {
-                const auto x = static_cast<float>(distance);
-                product = Extended{filter.kernel(x)} * 256;
-            }
-            // rint rounds ties to even in the default rounding mode.
-            const Extended rounded = std::rint(product);
-            if (!(std::fabs(rounded) <= std::numeric_limits<std::int32_t>::max()))
-                throw std::invalid_argument(std::string("kernel of filter ") + filter.name +
-                                            " gives a weight out of range");
-            const auto weight = static_cast<std::int32_t>(rounded);
-            if (weight == 0 && end == begin)
+        const std::size_t entryBegin = windows.Weights.size();
+        std::size_t end = entryBegin;
+        for (std::size_t k = begin[i]; k < begin[i + 1]; ++k) {
+            const std::int32_t weight = weights[k];
+            if (weight == 0 && end == entryBegin)
                 continue;
-            if (end == begin)
-                firstNonZero = j;
+            if (end == entryBegin)
+                firstNonZero = firstPosition[i] + static_cast<std::int64_t>(k - begin[i]);
             windows.Weights.push_back(weight);
             if (weight != 0)
                 end = windows.Weights.size();

@@ -16,13 +16,20 @@
 // LoadChannels and MixContributors.
 namespace exporting::detail {
 
-// Which code runs the passes; both give the same bytes.
+// Which code runs the passes; all give the same bytes. Where the processor lacks a set of
+// instructions, its code falls back to the next simpler one.
 enum class PassCode {
     Portable,
-    Vector, // SSE2 on x86; elsewhere the portable code
+    Sse2,
+    Avx2,
 };
 
-// The picture between the passes: 3 bytes per pixel, rows padded so that 16-byte reads and
+// The best code for this processor.
+PassCode BestPassCode();
+// Whether the processor runs this code itself rather than a simpler one.
+bool Runs(PassCode code);
+
+// The picture between the passes: 3 bytes per pixel, rows padded so that 32-byte reads and
 // 4-byte writes past the last pixel stay inside the row.
 class WorkPicture {
 public:
@@ -53,6 +60,8 @@ struct Divisor {
 
 // Whether an entry can be mixed by the packed code, and its divisor.
 bool Packable(const std::int32_t* weights, std::size_t count, Divisor& divisor);
+// The weights' sum, wrapped to 32 bits.
+std::uint32_t WrappedTotal(const std::int32_t* weights, std::size_t count);
 
 // First pass, along the rows. Each source row is copied into an extended line that holds, in
 // order, the pixels that the window positions from the smallest to the largest read, so that

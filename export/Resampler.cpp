@@ -44,7 +44,7 @@ void DoStretch(const Filter& filter, float radius, const Bitmap& source, Bitmap&
 
 void DoStretch(const Filter& filter, float radius, const Bitmap& source, Bitmap& target)
 {
-    detail::DoStretch(filter, radius, source, target, detail::PassCode::Vector);
+    detail::DoStretch(filter, radius, source, target, detail::BestPassCode());
 }
 
 void StretchBitmap(int newWidth, int newHeight, FilterNumber filter, float radius, Bitmap& bitmap)

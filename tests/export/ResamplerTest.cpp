@@ -46,18 +46,33 @@ bool AllPixelsAre(const Bitmap& bitmap, Pixel colour)
     return true;
 }
 
-// The result of both pass codes, checked against the plain algorithm.
+const char* NameOf(detail::PassCode code)
+{
+    switch (code) {
+    case detail::PassCode::Portable:
+        return "portable";
+    case detail::PassCode::Sse2:
+        return "SSE2";
+    case detail::PassCode::Avx2:
+        return "AVX2";
+    }
+    return "?";
+}
+
+// The result of every pass code this processor runs, checked against the plain algorithm.
 void ExpectPlainResult(const Filter& filter, float radius, const Bitmap& source, int width,
                        int height, const reference::KernelFunction& kernel)
 {
     const Bitmap expected = reference::Stretch(source, width, height, kernel, radius);
-    for (const auto code : {detail::PassCode::Vector, detail::PassCode::Portable}) {
+    for (const auto code :
+         {detail::PassCode::Portable, detail::PassCode::Sse2, detail::PassCode::Avx2}) {
+        if (!detail::Runs(code))
+            continue;
         Bitmap target(width, height);
         detail::DoStretch(filter, radius, source, target, code);
         ASSERT_EQ(target, expected)
             << filter.name << " radius " << radius << ", " << source.width() << "x"
-            << source.height() << " -> " << width << "x" << height
-            << (code == detail::PassCode::Vector ? " (vector)" : " (portable)");
+            << source.height() << " -> " << width << "x" << height << " (" << NameOf(code) << ")";
     }
 }
 

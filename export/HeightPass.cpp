@@ -1,0 +1,186 @@
+#include "export/Channels.h"
+#include "export/Passes.h"
+#include "export/Simd.h"
+
+#include <cstring>
+
+namespace exporting::detail {
+
+namespace {
+
+void MixRowPortable(const HeightPlan& plan, const std::uint8_t* work, std::size_t rowBytes,
+                    std::size_t row, std::uint8_t* out)
+{
+    const std::uint32_t total = plan.totals[row];
+    for (std::size_t x = 0; x < rowBytes; ++x) {
+        std::uint32_t sum = 0;
+        for (std::size_t p = plan.begin[row]; p < plan.begin[row + 1]; ++p) {
+            const HeightPlan::Pair& pair = plan.pairs[p];
+            const auto first = static_cast<std::int16_t>(pair.weights & 0xFFFF);
+            const auto second = static_cast<std::int16_t>(std::uint32_t(pair.weights) >> 16);
+            sum += static_cast<std::uint32_t>(first) * work[pair.first + std::ptrdiff_t(x)];
+            sum += static_cast<std::uint32_t>(second) * work[pair.second + std::ptrdiff_t(x)];
+        }
+        out[x] = MixedValue(sum, total);
+    }
+}
+
+#if defined(EXPORTING_X86)
+
+// 16 bytes of two work rows interleaved and widened to 16 bits, (a0 b0 a1 b1 ...), times the
+// weight pair, added to four sums of 4 bytes each.
+void MixRowSse2(const HeightPlan& plan, const std::uint8_t* work, std::size_t rowBytes,
+                std::size_t row, std::uint8_t* out)
+{
+    const __m128 scale = _mm_set1_ps(plan.divisors[row].scale);
+    const __m128 offset = _mm_set1_ps(plan.divisors[row].offset);
+    const __m128i zero = _mm_setzero_si128();
+    const HeightPlan::Pair* first = plan.pairs.data() + plan.begin[row];
+    const HeightPlan::Pair* last = plan.pairs.data() + plan.begin[row + 1];
+    for (std::size_t x = 0; x < rowBytes; x += 16) {
+        __m128i sums0 = zero;
+        __m128i sums1 = zero;
+        __m128i sums2 = zero;
+        __m128i sums3 = zero;
+        for (const HeightPlan::Pair* pair = first; pair != last; ++pair) {
+            const __m128i a =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(work + pair->first + x));
+            const __m128i b =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(work + pair->second + x));
+            const __m128i weights = _mm_set1_epi32(pair->weights);
+            const __m128i low = _mm_unpacklo_epi8(a, b);
+            const __m128i high = _mm_unpackhi_epi8(a, b);
+            sums0 = _mm_add_epi32(sums0, _mm_madd_epi16(_mm_unpacklo_epi8(low, zero), weights));
+            sums1 = _mm_add_epi32(sums1, _mm_madd_epi16(_mm_unpackhi_epi8(low, zero), weights));
+            sums2 = _mm_add_epi32(sums2, _mm_madd_epi16(_mm_unpacklo_epi8(high, zero), weights));
+            sums3 = _mm_add_epi32(sums3, _mm_madd_epi16(_mm_unpackhi_epi8(high, zero), weights));
+        }
+        const __m128i bytes = _mm_packus_epi16(
+            _mm_packs_epi32(Divide(sums0, scale, offset), Divide(sums1, scale, offset)),
+            _mm_packs_epi32(Divide(sums2, scale, offset), Divide(sums3, scale, offset)));
+        if (x + 16 <= rowBytes) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), bytes);
+        } else {
+            alignas(16) std::uint8_t tail[16];
+            _mm_store_si128(reinterpret_cast<__m128i*>(tail), bytes);
+            std::memcpy(out + x, tail, rowBytes - x);
+        }
+    }
+}
+
+// As above with 32 bytes; the unpack and pack instructions work within each 128-bit half, so
+// the bytes come out in order.
+EXPORTING_AVX2 void MixRowAvx2(const HeightPlan& plan, const std::uint8_t* work,
+                               std::size_t rowBytes, std::size_t row, std::uint8_t* out)
+{
+    const __m256 scale = _mm256_set1_ps(plan.divisors[row].scale);
+    const __m256 offset = _mm256_set1_ps(plan.divisors[row].offset);
+    const __m256i zero = _mm256_setzero_si256();
+    const HeightPlan::Pair* first = plan.pairs.data() + plan.begin[row];
+    const HeightPlan::Pair* last = plan.pairs.data() + plan.begin[row + 1];
+    for (std::size_t x = 0; x < rowBytes; x += 32) {
+        __m256i sums0 = zero;
+        __m256i sums1 = zero;
+        __m256i sums2 = zero;
+        __m256i sums3 = zero;
+        for (const HeightPlan::Pair* pair = first; pair != last; ++pair) {
+            const __m256i a =
+                _mm256_loadu_si256(reinterpret_cast<const __m256i*>(work + pair->first + x));
+            const __m256i b =
+                _mm256_loadu_si256(reinterpret_cast<const __m256i*>(work + pair->second + x));
+            const __m256i weights = _mm256_set1_epi32(pair->weights);
+            const __m256i low = _mm256_unpacklo_epi8(a, b);
+            const __m256i high = _mm256_unpackhi_epi8(a, b);
+            sums0 = _mm256_add_epi32(sums0,
+                                     _mm256_madd_epi16(_mm256_unpacklo_epi8(low, zero), weights));
+            sums1 = _mm256_add_epi32(sums1,
+                                     _mm256_madd_epi16(_mm256_unpackhi_epi8(low, zero), weights));
+            sums2 = _mm256_add_epi32(sums2,
+                                     _mm256_madd_epi16(_mm256_unpacklo_epi8(high, zero), weights));
+            sums3 = _mm256_add_epi32(sums3,
+                                     _mm256_madd_epi16(_mm256_unpackhi_epi8(high, zero), weights));
+        }
+        const __m256i bytes = _mm256_packus_epi16(
+            _mm256_packs_epi32(Divide(sums0, scale, offset), Divide(sums1, scale, offset)),
+            _mm256_packs_epi32(Divide(sums2, scale, offset), Divide(sums3, scale, offset)));
+        if (x + 32 <= rowBytes) {
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), bytes);
+        } else {
+            alignas(32) std::uint8_t tail[32];
+            _mm256_store_si256(reinterpret_cast<__m256i*>(tail), bytes);
+            std::memcpy(out + x, tail, rowBytes - x);
+        }
+    }
+}
+
+#endif
+
+} // namespace
+
+HeightPlan PlanHeightPass(const TContributorList& list, const WorkPicture& work)
+{
+    HeightPlan plan;
+    const std::size_t rows = list.size();
+    plan.begin.reserve(rows + 1);
+    plan.begin.push_back(0);
+    plan.divisors.resize(rows);
+    plan.totals.resize(rows);
+    plan.packed.resize(rows);
+    std::vector<std::int32_t> weights;
+    for (std::size_t i = 0; i < rows; ++i) {
+        const TContributorEntry& entry = list[i];
+        const auto count = std::size_t(entry.N);
+        weights.resize(count);
+        for (std::size_t k = 0; k < count; ++k)
+            weights[k] = entry.Contributors[k].Weight;
+        plan.totals[i] = WrappedTotal(weights.data(), count);
+        plan.packed[i] = Packable(weights.data(), count, plan.divisors[i]);
+        if (plan.packed[i]) {
+            for (std::size_t k = 0; k < count; k += 2) {
+                const TContributor& a = entry.Contributors[k];
+                // An odd last contributor is paired with itself at weight 0.
+                const TContributor& b = k + 1 < count ? entry.Contributors[k + 1] : a;
+                const std::int32_t second = k + 1 < count ? b.Weight : 0;
+                plan.pairs.push_back({a.Pixel * work.pitch(), b.Pixel * work.pitch(),
+                                      std::int32_t((std::uint32_t(a.Weight) & 0xFFFF) |
+                                                   (std::uint32_t(second) << 16))});
+            }
+        } else {
+            plan.exact.push_back(std::int32_t(i));
+        }
+        plan.begin.push_back(plan.pairs.size());
+    }
+    return plan;
+}
+
+void RunHeightPass(const HeightPlan& plan, const TContributorList& list, const WorkPicture& work,
+                   Bitmap& target, PassCode code)
+{
+    const std::size_t rowBytes = 3 * std::size_t(target.width());
+    const std::uint8_t* base = work.row(0);
+    auto mix = MixRowPortable;
+#if defined(EXPORTING_X86)
+    if (code == PassCode::Avx2 && Runs(PassCode::Avx2))
+        mix = MixRowAvx2;
+    else if (code != PassCode::Portable)
+        mix = MixRowSse2;
+#else
+    (void)code;
+#endif
+    for (int i = 0; i < target.height(); ++i) {
+        if (plan.packed[std::size_t(i)])
+            mix(plan, base, rowBytes, std::size_t(i), target.pixel(0, i));
+    }
+    if (plan.exact.empty())
+        return;
+    for (int x = 0; x < target.width(); ++x) {
+        LoadChannels(work.height(), work.pitch(), work.row(0) + 3 * std::size_t(x));
+        for (const std::int32_t i : plan.exact) {
+            const TContributorEntry& entry = list[std::size_t(i)];
+            const std::array<std::uint8_t, 3> pixel = MixContributors(entry.N, entry.Contributors);
+            std::memcpy(target.pixel(x, i), pixel.data(), 3);
+        }
+    }
+}
+
+} // namespace exporting::detail
