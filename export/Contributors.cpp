@@ -39,6 +39,12 @@ float ScaleFactor(int sourceLength, int destinationLength)
 
 std::int32_t ReflectPosition(std::int64_t j, std::int32_t n)
 {
+    if (j >= 0 && j < n)
+        return static_cast<std::int32_t>(j);
+    if (j < 0 && j > -n)
+        return static_cast<std::int32_t>(-j);
+    if (j >= n && j < 2 * std::int64_t{n})
+        return static_cast<std::int32_t>(2 * std::int64_t{n} - 1 - j);
     const std::int64_t period = 2 * std::int64_t{n} - 1;
     std::int64_t q = j % period;
     if (q < 0)
@@ -57,24 +63,37 @@ WindowWeights ComputeWindowWeights(int m, float s, const Filter& filter, float r
         shrinking ? (Extended{filter.radius} + 1) / s : Extended{filter.radius} + 1;
 
     // All kernel arguments first, so that the kernel can take them in one batch.
+    std::vector<float> centres(static_cast<std::size_t>(m));
     std::vector<std::int64_t> firstPosition(static_cast<std::size_t>(m));
     std::vector<std::size_t> begin(static_cast<std::size_t>(m) + 1);
-    std::vector<float> arguments;
-    for (int i = 0; i < m; ++i) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(m); ++i) {
         const auto centre = static_cast<float>(Extended(i) / s);
         const std::int64_t first = Floor(std::max(Extended{centre} - w, Extended{centre} - reach));
         const std::int64_t last = Ceil(std::min(Extended{centre} + w, Extended{centre} + reach));
-        firstPosition[static_cast<std::size_t>(i)] = first;
-        begin[static_cast<std::size_t>(i)] = arguments.size();
-        for (std::int64_t j = first; j <= last; ++j) {
-            const Extended distance = Extended{centre} - j;
-            arguments.push_back(static_cast<float>(shrinking ? distance * s : distance));
+        centres[i] = centre;
+        firstPosition[i] = first;
+        begin[i] = count;
+        count += static_cast<std::size_t>(last - first + 1);
+    }
+    begin.back() = count;
+    std::vector<float> arguments(count);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(m); ++i) {
+        float* argument = arguments.data() + begin[i];
+        const std::size_t size = begin[i + 1] - begin[i];
+        const Extended centre = centres[i];
+        const auto first = static_cast<Extended>(firstPosition[i]);
+        if (shrinking) {
+            for (std::size_t k = 0; k < size; ++k)
+                argument[k] = static_cast<float>((centre - (first + k)) * s);
+        } else {
+            for (std::size_t k = 0; k < size; ++k)
+                argument[k] = static_cast<float>(centre - (first + k));
         }
     }
-    begin.back() = arguments.size();
 
     const double factor = shrinking ? double{s} * 256 : 256;
-    std::vector<std::int32_t> weights(arguments.size());
+    std::vector<std::int32_t> weights(count);
     if (filter.weights) {
         filter.weights(arguments.data(), weights.data(), arguments.size(), factor);
     } else {
@@ -83,6 +102,7 @@ WindowWeights ComputeWindowWeights(int m, float s, const Filter& filter, float r
     }
 
     WindowWeights windows;
+    windows.Weights.reserve(count);
     windows.First.reserve(static_cast<std::size_t>(m));
     windows.Begin.reserve(static_cast<std::size_t>(m) + 1);
     windows.Begin.push_back(0);
@@ -107,24 +127,37 @@ WindowWeights ComputeWindowWeights(int m, float s, const Filter& filter, float r
     return windows;
 }
 
+WindowWeights WindowWeights::prefix(int m) const
+{
+    WindowWeights part;
+    part.First.assign(First.begin(), First.begin() + m);
+    part.Begin.assign(Begin.begin(), Begin.begin() + m + 1);
+    part.Weights.assign(Weights.begin(), Weights.begin() + static_cast<std::ptrdiff_t>(Begin[m]));
+    return part;
+}
+
+TContributorEntry EntryFrom(const WindowWeights& windows, int n, int i)
+{
+    const std::int32_t* weights = windows.weights(i);
+    const std::size_t size = windows.size(i);
+    const std::int64_t first = windows.First[static_cast<std::size_t>(i)];
+    TContributorEntry entry;
+    entry.Contributors.reserve(static_cast<std::size_t>(
+        std::count_if(weights, weights + size, [](std::int32_t w) { return w != 0; })));
+    for (std::size_t k = 0; k < size; ++k) {
+        if (weights[k] != 0)
+            entry.Contributors.push_back(
+                {weights[k], ReflectPosition(first + static_cast<std::int64_t>(k), n)});
+    }
+    entry.N = static_cast<std::int32_t>(entry.Contributors.size());
+    return entry;
+}
+
 TContributorList ContributorsFrom(const WindowWeights& windows, int n)
 {
     TContributorList list(static_cast<std::size_t>(windows.count()));
-    for (int i = 0; i < windows.count(); ++i) {
-        const std::int32_t* weights = windows.weights(i);
-        const std::size_t size = windows.size(i);
-        TContributorEntry& entry = list[static_cast<std::size_t>(i)];
-        entry.Contributors.reserve(static_cast<std::size_t>(
-            std::count_if(weights, weights + size, [](std::int32_t w) { return w != 0; })));
-        for (std::size_t k = 0; k < size; ++k) {
-            if (weights[k] != 0)
-                entry.Contributors.push_back(
-                    {weights[k], ReflectPosition(windows.First[static_cast<std::size_t>(i)] +
-                                                     static_cast<std::int64_t>(k),
-                                                 n)});
-        }
-        entry.N = static_cast<std::int32_t>(entry.Contributors.size());
-    }
+    for (int i = 0; i < windows.count(); ++i)
+        list[static_cast<std::size_t>(i)] = EntryFrom(windows, n, i);
     return list;
 }
 

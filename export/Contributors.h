@@ -45,6 +45,8 @@ struct WindowWeights {
     std::vector<std::int32_t> Weights;
 
     int count() const { return static_cast<int>(First.size()); }
+    // The first m entries: those of the same scale, radius and filter with fewer positions.
+    WindowWeights prefix(int m) const;
     std::size_t size(int i) const { return Begin[i + 1] - Begin[i]; }
     const std::int32_t* weights(int i) const { return Weights.data() + Begin[i]; }
 };
@@ -53,7 +55,9 @@ struct WindowWeights {
 // finite and not negative.
 WindowWeights ComputeWindowWeights(int m, float s, const Filter& filter, float radius);
 
-// Drops the zero weights and brings the positions into the line.
+// Drops the zero weights and brings the positions into the line of n pixels: for entry i, or
+// for all entries.
+TContributorEntry EntryFrom(const WindowWeights& windows, int n, int i);
 TContributorList ContributorsFrom(const WindowWeights& windows, int n);
 
 TContributorList BuildContributors(int n, int m, float s, const Filter& filter, float radius);

@@ -117,36 +117,42 @@ EXPORTING_AVX2 void MixRowAvx2(const HeightPlan& plan, const std::uint8_t* work,
 
 } // namespace
 
-HeightPlan PlanHeightPass(const TContributorList& list, const WorkPicture& work)
+HeightPlan PlanHeightPass(const WindowWeights& windows, int sourceHeight, const WorkPicture& work)
 {
     HeightPlan plan;
-    const std::size_t rows = list.size();
+    const auto rows = std::size_t(windows.count());
     plan.begin.reserve(rows + 1);
     plan.begin.push_back(0);
     plan.divisors.resize(rows);
     plan.totals.resize(rows);
     plan.packed.resize(rows);
-    std::vector<std::int32_t> weights;
+    std::vector<TContributor> contributors;
     for (std::size_t i = 0; i < rows; ++i) {
-        const TContributorEntry& entry = list[i];
-        const auto count = std::size_t(entry.N);
-        weights.resize(count);
-        for (std::size_t k = 0; k < count; ++k)
-            weights[k] = entry.Contributors[k].Weight;
-        plan.totals[i] = WrappedTotal(weights.data(), count);
-        plan.packed[i] = Packable(weights.data(), count, plan.divisors[i]);
-        if (plan.packed[i]) {
-            for (std::size_t k = 0; k < count; k += 2) {
-                const TContributor& a = entry.Contributors[k];
-                // An odd last contributor is paired with itself at weight 0.
-                const TContributor& b = k + 1 < count ? entry.Contributors[k + 1] : a;
-                const std::int32_t second = k + 1 < count ? b.Weight : 0;
-                plan.pairs.push_back({a.Pixel * work.pitch(), b.Pixel * work.pitch(),
-                                      std::int32_t((std::uint32_t(a.Weight) & 0xFFFF) |
-                                                   (std::uint32_t(second) << 16))});
-            }
-        } else {
+        const std::int32_t* weights = windows.weights(int(i));
+        const std::size_t size = windows.size(int(i));
+        plan.totals[i] = WrappedTotal(weights, size);
+        plan.packed[i] = Packable(weights, size, plan.divisors[i]);
+        if (!plan.packed[i]) {
             plan.exact.push_back(std::int32_t(i));
+            plan.begin.push_back(plan.pairs.size());
+            continue;
+        }
+        contributors.clear();
+        for (std::size_t k = 0; k < size; ++k) {
+            if (weights[k] != 0)
+                contributors.push_back(
+                    {weights[k],
+                     ReflectPosition(windows.First[i] + std::int64_t(k), sourceHeight)});
+        }
+        for (std::size_t k = 0; k < contributors.size(); k += 2) {
+            const TContributor& a = contributors[k];
+            // An odd last contributor is paired with itself at weight 0.
+            const bool single = k + 1 == contributors.size();
+            const TContributor& b = single ? a : contributors[k + 1];
+            const std::int32_t second = single ? 0 : b.Weight;
+            plan.pairs.push_back(
+                {a.Pixel * work.pitch(), b.Pixel * work.pitch(),
+                 std::int32_t((std::uint32_t(a.Weight) & 0xFFFF) | (std::uint32_t(second) << 16))});
         }
         plan.begin.push_back(plan.pairs.size());
     }

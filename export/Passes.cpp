@@ -44,7 +44,7 @@ bool Runs(PassCode code)
 
 WorkPicture::WorkPicture(int width, int height)
     : width_(width), height_(height),
-      pitch_(static_cast<std::ptrdiff_t>(RoundUp(3 * std::size_t(width) + 1, 32)))
+      pitch_(static_cast<std::ptrdiff_t>(RoundUp(3 * std::size_t(width) + 4, 32)))
 {
     if (height > 0 &&
         std::size_t(pitch_) > std::numeric_limits<std::size_t>::max() / std::size_t(height))

@@ -13,7 +13,7 @@
 // the same as MixContributors gives: the sums wrap modulo 2^32 in any order, and the division
 // is replaced by a multiplication that is exact for the totals it is used with. Entries that the
 // fast code cannot take (a total of 0 or beyond +-4096, a weight beyond 16 bits) are mixed with
-// LoadChannels and MixContributors.
+// LoadChannels and MixContributors; their TContributorList entries are the only ones built.
 namespace exporting::detail {
 
 // Which code runs the passes; all give the same bytes. Where the processor lacks a set of
@@ -30,7 +30,7 @@ PassCode BestPassCode();
 bool Runs(PassCode code);
 
 // The picture between the passes: 3 bytes per pixel, rows padded so that 32-byte reads and
-// 4-byte writes past the last pixel stay inside the row.
+// writes of up to 4 bytes past the last pixel stay inside the row.
 class WorkPicture {
 public:
     WorkPicture(int width, int height);
@@ -82,6 +82,7 @@ struct WidthPlan {
 };
 
 WidthPlan PlanWidthPass(const WindowWeights& windows, int sourceWidth);
+// list holds at least the entries of plan.exact.
 void RunWidthPass(const WidthPlan& plan, const TContributorList& list, const Bitmap& source,
                   WorkPicture& work, PassCode code);
 
@@ -101,7 +102,7 @@ struct HeightPlan {
     std::vector<std::int32_t> exact;   // rows left to MixContributors
 };
 
-HeightPlan PlanHeightPass(const TContributorList& list, const WorkPicture& work);
+HeightPlan PlanHeightPass(const WindowWeights& windows, int sourceHeight, const WorkPicture& work);
 void RunHeightPass(const HeightPlan& plan, const TContributorList& list, const WorkPicture& work,
                    Bitmap& target, PassCode code);
 

@@ -53,14 +53,28 @@ void MixRowPortable(const WidthPlan& plan, const std::uint8_t* extended, std::ui
 #if defined(EXPORTING_X86)
 
 // Neighbouring extended pixels q and q + 1 widened to 16 bits channel by channel,
-// (b0 b1 g0 g1 r0 r1 . .), ready for madd; `stride` blocks of 16 bytes apart.
-void PairPixels(const std::uint8_t* extended, std::size_t count, __m128i* pairs, std::size_t stride)
+// (b0 b1 g0 g1 r0 r1 . .), ready for madd.
+void PairPixels(const std::uint8_t* extended, std::size_t count, __m128i* pairs)
 {
     const __m128i zero = _mm_setzero_si128();
     for (std::size_t q = 0; q < count; ++q) {
         const __m128i pixels = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(extended + 3 * q));
         const __m128i interleaved = _mm_unpacklo_epi8(pixels, _mm_srli_si128(pixels, 3));
-        pairs[q * stride] = _mm_unpacklo_epi8(interleaved, zero);
+        pairs[q] = _mm_unpacklo_epi8(interleaved, zero);
+    }
+}
+
+// Both rows' pairs in one 32-byte block per extended pixel, the first row in the low half.
+EXPORTING_AVX2 void PairPixels(const std::uint8_t* first, const std::uint8_t* second,
+                               std::size_t count, __m256i* pairs)
+{
+    const __m256i zero = _mm256_setzero_si256();
+    for (std::size_t q = 0; q < count; ++q) {
+        const __m256i pixels =
+            _mm256_set_m128i(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(second + 3 * q)),
+                             _mm_loadl_epi64(reinterpret_cast<const __m128i*>(first + 3 * q)));
+        const __m256i interleaved = _mm256_unpacklo_epi8(pixels, _mm256_srli_si256(pixels, 3));
+        _mm256_store_si256(pairs + q, _mm256_unpacklo_epi8(interleaved, zero));
     }
 }
 
@@ -135,8 +149,7 @@ EXPORTING_AVX2 void MixRowsAvx2(const WidthPlan& plan, const __m256i* pairs, std
         const __m256i d = MixColumns<Half>(plan, pairs, weights, divisors, i + 3);
         const __m256i bytes =
             _mm256_packus_epi16(_mm256_packs_epi32(a, b), _mm256_packs_epi32(c, d));
-        StoreFourPixels(first + 3 * i, _mm256_castsi256_si128(bytes));
-        StoreFourPixels(second + 3 * i, _mm256_extracti128_si256(bytes, 1));
+        StoreFourPixels(first + 3 * i, second + 3 * i, bytes);
     }
     for (; i < columns; ++i) {
         const __m256i a = MixColumns<Half>(plan, pairs, weights, divisors, i);
@@ -282,14 +295,12 @@ void RunWidthPass(const WidthPlan& plan, const TContributorList& list, const Bit
     if (code == PassCode::Avx2 && Runs(PassCode::Avx2)) {
         std::vector<PairBlock> blocks(extendedPixels - 1);
         auto* pairs = reinterpret_cast<__m256i*>(blocks.data());
-        auto* halves = reinterpret_cast<__m128i*>(blocks.data());
         std::vector<std::uint8_t> spareRow(std::size_t(work.pitch()));
         for (int y = 0; y < rows; y += 2) {
             const int next = std::min(y + 1, rows - 1);
             ExtendRow(plan, source.pixel(0, y), firstLine);
             ExtendRow(plan, source.pixel(0, next), secondLine);
-            PairPixels(firstLine, blocks.size(), halves, 2);
-            PairPixels(secondLine, blocks.size(), halves + 1, 2);
+            PairPixels(firstLine, secondLine, blocks.size(), pairs);
             std::uint8_t* second = next > y ? work.row(next) : spareRow.data();
             WithPairs<Avx2Mixer>(plan, static_cast<const __m256i*>(pairs), work.row(y), second);
             MixExactColumns(plan, list, source, y, work.row(y));
@@ -303,7 +314,7 @@ void RunWidthPass(const WidthPlan& plan, const TContributorList& list, const Bit
         auto* pairs = reinterpret_cast<__m128i*>(blocks.data());
         for (int y = 0; y < rows; ++y) {
             ExtendRow(plan, source.pixel(0, y), firstLine);
-            PairPixels(firstLine, extendedPixels - 1, pairs, 1);
+            PairPixels(firstLine, extendedPixels - 1, pairs);
             WithPairs<Sse2Mixer>(plan, static_cast<const __m128i*>(pairs), work.row(y));
             MixExactColumns(plan, list, source, y, work.row(y));
         }
