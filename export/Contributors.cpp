@@ -102,13 +102,13 @@ WindowWeights ComputeWindowWeights(int m, float s, const Filter& filter, float r
     }
 
     WindowWeights windows;
-    windows.Weights.reserve(count);
-    windows.First.reserve(static_cast<std::size_t>(m));
-    windows.Begin.reserve(static_cast<std::size_t>(m) + 1);
-    windows.Begin.push_back(0);
+    windows.values.reserve(count);
+    windows.first.reserve(static_cast<std::size_t>(m));
+    windows.offsets.reserve(static_cast<std::size_t>(m) + 1);
+    windows.offsets.push_back(0);
     for (std::size_t i = 0; i < static_cast<std::size_t>(m); ++i) {
         std::int64_t firstNonZero = 0;
-        const std::size_t entryBegin = windows.Weights.size();
+        const std::size_t entryBegin = windows.values.size();
         std::size_t end = entryBegin;
         for (std::size_t k = begin[i]; k < begin[i + 1]; ++k) {
             const std::int32_t weight = weights[k];
@@ -116,13 +116,13 @@ WindowWeights ComputeWindowWeights(int m, float s, const Filter& filter, float r
                 continue;
             if (end == entryBegin)
                 firstNonZero = firstPosition[i] + static_cast<std::int64_t>(k - begin[i]);
-            windows.Weights.push_back(weight);
+            windows.values.push_back(weight);
             if (weight != 0)
-                end = windows.Weights.size();
+                end = windows.values.size();
         }
-        windows.Weights.resize(end);
-        windows.First.push_back(firstNonZero);
-        windows.Begin.push_back(end);
+        windows.values.resize(end);
+        windows.first.push_back(firstNonZero);
+        windows.offsets.push_back(end);
     }
     return windows;
 }
@@ -130,9 +130,9 @@ WindowWeights ComputeWindowWeights(int m, float s, const Filter& filter, float r
 WindowWeights WindowWeights::prefix(int m) const
 {
     WindowWeights part;
-    part.First.assign(First.begin(), First.begin() + m);
-    part.Begin.assign(Begin.begin(), Begin.begin() + m + 1);
-    part.Weights.assign(Weights.begin(), Weights.begin() + static_cast<std::ptrdiff_t>(Begin[m]));
+    part.first.assign(first.begin(), first.begin() + m);
+    part.offsets.assign(offsets.begin(), offsets.begin() + m + 1);
+    part.values.assign(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(offsets[m]));
     return part;
 }
 
@@ -140,7 +140,7 @@ TContributorEntry EntryFrom(const WindowWeights& windows, int n, int i)
 {
     const std::int32_t* weights = windows.weights(i);
     const std::size_t size = windows.size(i);
-    const std::int64_t first = windows.First[static_cast<std::size_t>(i)];
+    const std::int64_t first = windows.first[static_cast<std::size_t>(i)];
     TContributorEntry entry;
     entry.Contributors.reserve(static_cast<std::size_t>(
         std::count_if(weights, weights + size, [](std::int32_t w) { return w != 0; })));

@@ -37,18 +37,18 @@ float ScaleFactor(int sourceLength, int destinationLength);
 std::int32_t ReflectPosition(std::int64_t j, std::int32_t n);
 
 // The weights of every destination position by window position, before reflection: entry i
-// holds the weights of positions First[i], First[i] + 1, ..., zeros inside the run included;
+// holds the weights of positions first[i], first[i] + 1, ..., zeros inside the run included;
 // zeros before its first and after its last non-zero weight are left out.
 struct WindowWeights {
-    std::vector<std::int64_t> First;
-    std::vector<std::size_t> Begin; // entry i is Weights[Begin[i]] .. Weights[Begin[i + 1] - 1]
-    std::vector<std::int32_t> Weights;
+    std::vector<std::int64_t> first;
+    std::vector<std::size_t> offsets; // entry i is values[offsets[i]] .. values[offsets[i + 1] - 1]
+    std::vector<std::int32_t> values;
 
-    int count() const { return static_cast<int>(First.size()); }
+    int count() const { return static_cast<int>(first.size()); }
+    std::size_t size(int i) const { return offsets[i + 1] - offsets[i]; }
+    const std::int32_t* weights(int i) const { return values.data() + offsets[i]; }
     // The first m entries: those of the same scale, radius and filter with fewer positions.
     WindowWeights prefix(int m) const;
-    std::size_t size(int i) const { return Begin[i + 1] - Begin[i]; }
-    const std::int32_t* weights(int i) const { return Weights.data() + Begin[i]; }
 };
 
 // Works out the kernel weights of m destination positions with scale s. The radius must be

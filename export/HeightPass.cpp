@@ -142,7 +142,7 @@ HeightPlan PlanHeightPass(const WindowWeights& windows, int sourceHeight, const 
             if (weights[k] != 0)
                 contributors.push_back(
                     {weights[k],
-                     ReflectPosition(windows.First[i] + std::int64_t(k), sourceHeight)});
+                     ReflectPosition(windows.first[i] + std::int64_t(k), sourceHeight)});
         }
         for (std::size_t k = 0; k < contributors.size(); k += 2) {
             const TContributor& a = contributors[k];

@@ -28,6 +28,9 @@ PassCode BestPassCode()
 
 bool Runs(PassCode code)
 {
+#if defined(EXPORTING_X86)
+    __builtin_cpu_init();
+#endif
     switch (code) {
     case PassCode::Portable:
         return true;

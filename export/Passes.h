@@ -48,7 +48,7 @@ private:
     std::unique_ptr<std::uint8_t[]> bytes_;
 };
 
-// How the three channel sums of one destination pixel become bytes: value = sum * scale + offset,
+// How the channel sums of one destination pixel become bytes: value = sum * scale + offset,
 // clamped to 0..255 and cut. scale = 1 / total and offset = 0.5 / |total| in single precision.
 // Then value's integer part equals the truncating division for |total| <= 4096 (the rounding
 // errors stay below 5e-5, the offset keeps every quotient at least 0.5 / |total| away from the
@@ -67,7 +67,6 @@ std::uint32_t WrappedTotal(const std::int32_t* weights, std::size_t count);
 // order, the pixels that the window positions from the smallest to the largest read, so that
 // every destination column mixes a run of `taps` consecutive extended pixels.
 struct WidthPlan {
-    int sourceWidth = 0;
     int targetWidth = 0;
     int taps = 2;                      // even
     std::vector<std::size_t> start;    // per column: its first extended pixel
@@ -76,9 +75,9 @@ struct WidthPlan {
     std::vector<std::uint32_t> totals; // per column
     std::vector<std::int32_t> exact;   // columns left to MixContributors
     std::vector<std::int32_t> source;  // per extended pixel: the source column it copies
-    std::size_t directBegin = 0;       // extended pixels directBegin .. directEnd - 1 copy
-    std::size_t directEnd = 0;         // source columns directBegin + firstPosition ...
-    std::int64_t firstPosition = 0;    // window position of extended pixel 0
+    // Extended pixels directBegin .. directEnd - 1 copy consecutive source columns.
+    std::size_t directBegin = 0;
+    std::size_t directEnd = 0;
 };
 
 WidthPlan PlanWidthPass(const WindowWeights& windows, int sourceWidth);

@@ -226,7 +226,6 @@ void MixExactColumns(const WidthPlan& plan, const TContributorList& list, const 
 WidthPlan PlanWidthPass(const WindowWeights& windows, int sourceWidth)
 {
     WidthPlan plan;
-    plan.sourceWidth = sourceWidth;
     plan.targetWidth = windows.count();
     const auto columns = std::size_t(plan.targetWidth);
 
@@ -241,14 +240,13 @@ WidthPlan PlanWidthPass(const WindowWeights& windows, int sourceWidth)
         packed[c] = Packable(windows.weights(i), windows.size(i), plan.divisors[c]);
         if (packed[c]) {
             longest = std::max(longest, windows.size(i));
-            lowest = std::min(lowest, windows.First[c]);
+            lowest = std::min(lowest, windows.first[c]);
         } else {
             plan.exact.push_back(i);
         }
     }
     if (lowest == std::numeric_limits<std::int64_t>::max())
         lowest = 0;
-    plan.firstPosition = lowest;
     plan.taps = static_cast<int>(std::max<std::size_t>(2, RoundUpToEven(longest)));
 
     const std::size_t half = std::size_t(plan.taps) / 2;
@@ -259,7 +257,7 @@ WidthPlan PlanWidthPass(const WindowWeights& windows, int sourceWidth)
         const auto c = std::size_t(i);
         if (!packed[c])
             continue;
-        plan.start[c] = std::size_t(windows.First[c] - lowest);
+        plan.start[c] = std::size_t(windows.first[c] - lowest);
         extended = std::max(extended, plan.start[c] + std::size_t(plan.taps));
         const std::int32_t* weights = windows.weights(i);
         for (std::size_t k = 0; k < windows.size(i); ++k) {
