@@ -56,11 +56,11 @@ WindowWeights ComputeWindowWeights(int m, float s, const Filter& filter, float r
 {
     const bool shrinking = s < 1;
     const float w = shrinking ? static_cast<float>(Extended{radius} / s) : radius;
-    // Beyond this distance from the centre every kernel argument exceeds the kernel's support
-    // by at least 1, so the weight is 0; the window is cut there, which also keeps huge radii
-    // cheap.
-    const Extended reach =
-        shrinking ? (Extended{filter.radius} + 1) / s : Extended{filter.radius} + 1;
+    // Farther than this from the centre every kernel argument, even rounded to single
+    // precision, exceeds the kernel's support, so the weight is 0. The window is cut there,
+    // which also keeps huge radii cheap.
+    const Extended support = Extended{filter.radius} * (1 + 0x1p-20L);
+    const Extended reach = shrinking ? support / s : support;
 
     // All kernel arguments first, so that the kernel can take them in one batch.
     std::vector<float> centres(static_cast<std::size_t>(m));
@@ -69,8 +69,13 @@ WindowWeights ComputeWindowWeights(int m, float s, const Filter& filter, float r
     std::size_t count = 0;
     for (std::size_t i = 0; i < static_cast<std::size_t>(m); ++i) {
         const auto centre = static_cast<float>(Extended(i) / s);
-        const std::int64_t first = Floor(std::max(Extended{centre} - w, Extended{centre} - reach));
-        const std::int64_t last = Ceil(std::min(Extended{centre} + w, Extended{centre} + reach));
+        // A wider window than the reach (w may even be infinite) is cut to the reach alone.
+        std::int64_t first = Ceil(Extended{centre} - reach);
+        std::int64_t last = Floor(Extended{centre} + reach);
+        if (w < reach) {
+            first = std::max(first, Floor(Extended{centre} - w));
+            last = std::min(last, Ceil(Extended{centre} + w));
+        }
         centres[i] = centre;
         firstPosition[i] = first;
         begin[i] = count;

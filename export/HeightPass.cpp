@@ -27,45 +27,55 @@ void MixRowPortable(const HeightPlan& plan, const std::uint8_t* work, std::size_
 
 #if defined(EXPORTING_X86)
 
-// 16 bytes of two work rows interleaved and widened to 16 bits, (a0 b0 a1 b1 ...), times the
-// weight pair, added to four sums of 4 bytes each.
+// 16 bytes of one destination row at byte x: the same 16 bytes of each pair of work rows
+// interleaved and widened to 16 bits, (a0 b0 a1 b1 ...), times the weight pair, added to four
+// sums of 4 bytes each.
+inline __m128i MixSixteen(const HeightPlan::Pair* first, const HeightPlan::Pair* last,
+                          const std::uint8_t* work, std::size_t x, __m128 scale, __m128 offset)
+{
+    const __m128i zero = _mm_setzero_si128();
+    __m128i sums0 = zero;
+    __m128i sums1 = zero;
+    __m128i sums2 = zero;
+    __m128i sums3 = zero;
+    for (const HeightPlan::Pair* pair = first; pair != last; ++pair) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(work + pair->first + x));
+        const __m128i b =
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(work + pair->second + x));
+        const __m128i weights = _mm_set1_epi32(pair->weights);
+        const __m128i low = _mm_unpacklo_epi8(a, b);
+        const __m128i high = _mm_unpackhi_epi8(a, b);
+        sums0 = _mm_add_epi32(sums0, _mm_madd_epi16(_mm_unpacklo_epi8(low, zero), weights));
+        sums1 = _mm_add_epi32(sums1, _mm_madd_epi16(_mm_unpackhi_epi8(low, zero), weights));
+        sums2 = _mm_add_epi32(sums2, _mm_madd_epi16(_mm_unpacklo_epi8(high, zero), weights));
+        sums3 = _mm_add_epi32(sums3, _mm_madd_epi16(_mm_unpackhi_epi8(high, zero), weights));
+    }
+    return _mm_packus_epi16(
+        _mm_packs_epi32(Divide(sums0, scale, offset), Divide(sums1, scale, offset)),
+        _mm_packs_epi32(Divide(sums2, scale, offset), Divide(sums3, scale, offset)));
+}
+
+// Stores the first `count` (at most 16) bytes.
+inline void StoreBytes(std::uint8_t* out, __m128i bytes, std::size_t count)
+{
+    if (count >= 16) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), bytes);
+    } else {
+        alignas(16) std::uint8_t tail[16];
+        _mm_store_si128(reinterpret_cast<__m128i*>(tail), bytes);
+        std::memcpy(out, tail, count);
+    }
+}
+
 void MixRowSse2(const HeightPlan& plan, const std::uint8_t* work, std::size_t rowBytes,
                 std::size_t row, std::uint8_t* out)
 {
     const __m128 scale = _mm_set1_ps(plan.divisors[row].scale);
     const __m128 offset = _mm_set1_ps(plan.divisors[row].offset);
-    const __m128i zero = _mm_setzero_si128();
     const HeightPlan::Pair* first = plan.pairs.data() + plan.begin[row];
     const HeightPlan::Pair* last = plan.pairs.data() + plan.begin[row + 1];
-    for (std::size_t x = 0; x < rowBytes; x += 16) {
-        __m128i sums0 = zero;
-        __m128i sums1 = zero;
-        __m128i sums2 = zero;
-        __m128i sums3 = zero;
-        for (const HeightPlan::Pair* pair = first; pair != last; ++pair) {
-            const __m128i a =
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(work + pair->first + x));
-            const __m128i b =
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(work + pair->second + x));
-            const __m128i weights = _mm_set1_epi32(pair->weights);
-            const __m128i low = _mm_unpacklo_epi8(a, b);
-            const __m128i high = _mm_unpackhi_epi8(a, b);
-            sums0 = _mm_add_epi32(sums0, _mm_madd_epi16(_mm_unpacklo_epi8(low, zero), weights));
-            sums1 = _mm_add_epi32(sums1, _mm_madd_epi16(_mm_unpackhi_epi8(low, zero), weights));
-            sums2 = _mm_add_epi32(sums2, _mm_madd_epi16(_mm_unpacklo_epi8(high, zero), weights));
-            sums3 = _mm_add_epi32(sums3, _mm_madd_epi16(_mm_unpackhi_epi8(high, zero), weights));
-        }
-        const __m128i bytes = _mm_packus_epi16(
-            _mm_packs_epi32(Divide(sums0, scale, offset), Divide(sums1, scale, offset)),
-            _mm_packs_epi32(Divide(sums2, scale, offset), Divide(sums3, scale, offset)));
-        if (x + 16 <= rowBytes) {
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), bytes);
-        } else {
-            alignas(16) std::uint8_t tail[16];
-            _mm_store_si128(reinterpret_cast<__m128i*>(tail), bytes);
-            std::memcpy(out + x, tail, rowBytes - x);
-        }
-    }
+    for (std::size_t x = 0; x < rowBytes; x += 16)
+        StoreBytes(out + x, MixSixteen(first, last, work, x, scale, offset), rowBytes - x);
 }
 
 // As above with 32 bytes; the unpack and pack instructions work within each 128-bit half, so
@@ -78,7 +88,8 @@ EXPORTING_AVX2 void MixRowAvx2(const HeightPlan& plan, const std::uint8_t* work,
     const __m256i zero = _mm256_setzero_si256();
     const HeightPlan::Pair* first = plan.pairs.data() + plan.begin[row];
     const HeightPlan::Pair* last = plan.pairs.data() + plan.begin[row + 1];
-    for (std::size_t x = 0; x < rowBytes; x += 32) {
+    std::size_t x = 0;
+    for (; x + 16 < rowBytes; x += 32) {
         __m256i sums0 = zero;
         __m256i sums1 = zero;
         __m256i sums2 = zero;
@@ -111,6 +122,12 @@ EXPORTING_AVX2 void MixRowAvx2(const HeightPlan& plan, const std::uint8_t* work,
             std::memcpy(out + x, tail, rowBytes - x);
         }
     }
+    // A last piece of at most 16 bytes takes half the work with 16-byte vectors.
+    if (x < rowBytes)
+        StoreBytes(out + x,
+                   MixSixteen(first, last, work, x, _mm256_castps256_ps128(scale),
+                              _mm256_castps256_ps128(offset)),
+                   rowBytes - x);
 }
 
 #endif

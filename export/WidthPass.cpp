@@ -69,7 +69,20 @@ EXPORTING_AVX2 void PairPixels(const std::uint8_t* first, const std::uint8_t* se
                                std::size_t count, __m256i* pairs)
 {
     const __m256i zero = _mm256_setzero_si256();
-    for (std::size_t q = 0; q < count; ++q) {
+    std::size_t q = 0;
+    // Two extended pixels at a time from 16 bytes of each line.
+    for (; q + 2 <= count; q += 2) {
+        const __m256i pixels =
+            _mm256_set_m128i(_mm_loadu_si128(reinterpret_cast<const __m128i*>(second + 3 * q)),
+                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(first + 3 * q)));
+        const __m256i next = _mm256_srli_si256(pixels, 3);
+        const __m256i afterNext = _mm256_srli_si256(pixels, 6);
+        _mm256_store_si256(pairs + q,
+                           _mm256_unpacklo_epi8(_mm256_unpacklo_epi8(pixels, next), zero));
+        _mm256_store_si256(pairs + q + 1,
+                           _mm256_unpacklo_epi8(_mm256_unpacklo_epi8(next, afterNext), zero));
+    }
+    for (; q < count; ++q) {
         const __m256i pixels =
             _mm256_set_m128i(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(second + 3 * q)),
                              _mm_loadl_epi64(reinterpret_cast<const __m128i*>(first + 3 * q)));
@@ -282,7 +295,8 @@ void RunWidthPass(const WidthPlan& plan, const TContributorList& list, const Bit
                   WorkPicture& work, PassCode code)
 {
     const std::size_t extendedPixels = plan.source.size();
-    // 16 spare bytes: the SIMD code reads 8 bytes from every pixel's first byte on.
+    // 16 spare bytes: the SIMD code reads up to 16 bytes from a pixel's first byte on, up to
+    // the last pixel but one.
     const std::size_t extendedBytes = 3 * extendedPixels + 16;
     std::vector<std::uint8_t> extended(2 * extendedBytes, 0);
     std::uint8_t* const firstLine = extended.data();
