@@ -29,7 +29,7 @@ using TContributorList = std::vector<TContributorEntry>;
 // Both lengths must be at least 1.
 float ScaleFactor(int sourceLength, int destinationLength);
 
-// The pixel that window position j reads in a line of n pixels. Inside the picture the left
+// The pixel that window position j reads in a line of n >= 1 pixels. Inside the picture the left
 // (top) edge mirrors without repeating the edge pixel (-1 reads 1) and the right (bottom)
 // edge mirrors repeating it (n reads n - 1). The two mirrors together make the line periodic
 // with period 2n - 1, and positions beyond their reach (below -(n - 1) or above 2n - 1)

@@ -6,7 +6,7 @@ disturbs far less than wall-clock times; every tool is measured in several round
 with the others, and the median of all its runs is taken.
 
   ours         Google Benchmark binary resampler_bench (its Stretch cases), CPU time
-  Pillow       Image.resize(size, Image.LANCZOS) in this process
+  Pillow       Image.resize(size, LANCZOS) in this process
   libvips      vips_resize with kernel lanczos3 through GObject introspection in this process,
                VIPS_CONCURRENCY=1, the result written to memory so that it is computed;
                without gir1.2-vips-8.0 the vips command is timed instead (process start and the
@@ -84,12 +84,12 @@ class Pillow:
     def __init__(self):
         from PIL import Image
         self.Image = Image
-        self.version = Image.__version__ if hasattr(Image, "__version__") else ""
+        self.lanczos = Image.Resampling.LANCZOS if hasattr(Image, "Resampling") else Image.LANCZOS
 
     def measure(self, case, runs):
         w, h, W, H = case
         image = self.Image.frombytes("RGB", (w, h), noise(w, h, 1))
-        return cpu_samples(lambda: image.resize((W, H), self.Image.LANCZOS), runs)
+        return cpu_samples(lambda: image.resize((W, H), self.lanczos), runs)
 
 
 class VipsIntrospection:
