@@ -1,5 +1,7 @@
 #include "export/Filters.h"
 
+#include "export/InstructionSet.h"
+#include "export/Simd.h"
 #include "export/Sinc.h"
 
 #include <algorithm>
@@ -109,28 +111,60 @@ constexpr std::array<double, 8> SincSeries = [] {
 // their product adds at most 6e-8 each. So where the true value times factor lies farther than
 // 4e-6 times factor from a point halfway between two integers, it rounds to the same weight as
 // the kernel's value. Only the other arguments need the kernel itself.
-#if defined(__x86_64__) && defined(__GNUC__)
-// Four lanes of double with AVX2 where the processor has it.
-__attribute__((target_clones("avx2", "default")))
-#endif
-void Lanczos3Weights(const float* arguments, std::int32_t* weights, std::size_t count,
-                     double factor)
+namespace {
+
+// The weights of one block of at most BlockSize arguments.
+constexpr std::size_t BlockSize = 64;
+
+// All in double and without conditions, so that it vectorises.
+[[gnu::always_inline]] inline void Estimate(const double* magnitude, double* nearest,
+                                            double* distance, std::size_t size, double factor)
 {
-    constexpr std::size_t Block = 64;
+    for (std::size_t i = 0; i < size; ++i) {
+        const double product = TrueSinc(magnitude[i]) * TrueSinc(magnitude[i] / 3) * factor;
+        nearest[i] = (product + 0x1.8p52) - 0x1.8p52;
+        distance[i] = std::fabs(product - nearest[i]);
+    }
+}
+
+void EstimatePortable(const double* magnitude, double* nearest, double* distance, std::size_t size,
+                      double factor)
+{
+    Estimate(magnitude, nearest, distance, size, factor);
+}
+
+#if defined(EXPORTING_X86)
+// Four lanes of double.
+EXPORTING_AVX2 void EstimateAvx2(const double* magnitude, double* nearest, double* distance,
+                                 std::size_t size, double factor)
+{
+    Estimate(magnitude, nearest, distance, size, factor);
+}
+#endif
+
+} // namespace
+
+namespace detail {
+
+void Lanczos3Weights(InstructionSet set, const float* arguments, std::int32_t* weights,
+                     std::size_t count, double factor)
+{
+    auto estimate = EstimatePortable;
+#if defined(EXPORTING_X86)
+    if (set == InstructionSet::Avx2 && Supports(InstructionSet::Avx2))
+        estimate = EstimateAvx2;
+#else
+    (void)set;
+#endif
     const double margin = 0.5 - 4e-6 * factor;
-    double magnitude[Block];
-    double nearest[Block];
-    double distance[Block];
-    for (std::size_t begin = 0; begin < count; begin += Block) {
-        const std::size_t size = std::min(Block, count - begin);
+    double magnitude[BlockSize];
+    double nearest[BlockSize];
+    double distance[BlockSize];
+    for (std::size_t begin = 0; begin < count; begin += BlockSize) {
+        const std::size_t size = std::min(BlockSize, count - begin);
         for (std::size_t i = 0; i < size; ++i)
             magnitude[i] = std::fabs(double{arguments[begin + i]});
-        // All in double and without conditions, so that it vectorises.
-        for (std::size_t i = 0; i < size; ++i) {
-            const double product = TrueSinc(magnitude[i]) * TrueSinc(magnitude[i] / 3) * factor;
-            nearest[i] = (product + 0x1.8p52) - 0x1.8p52;
-            distance[i] = std::fabs(product - nearest[i]);
-        }
+        estimate(magnitude, nearest, distance, size, factor);
         for (std::size_t i = 0; i < size; ++i) {
             if (magnitude[i] >= 3)
                 weights[begin + i] = 0;
@@ -140,6 +174,14 @@ void Lanczos3Weights(const float* arguments, std::int32_t* weights, std::size_t 
                 weights[begin + i] = WeightOf(Lanczos3Kernel(arguments[begin + i]), factor);
         }
     }
+}
+
+} // namespace detail
+
+void Lanczos3Weights(const float* arguments, std::int32_t* weights, std::size_t count,
+                     double factor)
+{
+    detail::Lanczos3Weights(detail::BestInstructionSet(), arguments, weights, count, factor);
 }
 
 float MitchellKernel(float x)

@@ -43,6 +43,12 @@ float MitchellKernel(float x);
 
 void Lanczos3Weights(const float* arguments, std::int32_t* weights, std::size_t count,
                      double factor);
+namespace detail {
+enum class InstructionSet;
+// The same with the given instructions.
+void Lanczos3Weights(InstructionSet set, const float* arguments, std::int32_t* weights,
+                     std::size_t count, double factor);
+} // namespace detail
 
 // A kernel value times factor (256, or the scale times 256), formed in extended precision, which
 // double holds exactly, rounded to the nearest integer with ties to even. Throws

@@ -177,18 +177,18 @@ HeightPlan PlanHeightPass(const WindowWeights& windows, int sourceHeight, const 
 }
 
 void RunHeightPass(const HeightPlan& plan, const TContributorList& list, const WorkPicture& work,
-                   Bitmap& target, PassCode code)
+                   Bitmap& target, InstructionSet set)
 {
     const std::size_t rowBytes = 3 * std::size_t(target.width());
     const std::uint8_t* base = work.row(0);
     auto mix = MixRowPortable;
 #if defined(EXPORTING_X86)
-    if (code == PassCode::Avx2 && Runs(PassCode::Avx2))
+    if (set == InstructionSet::Avx2 && Supports(InstructionSet::Avx2))
         mix = MixRowAvx2;
-    else if (code != PassCode::Portable)
+    else if (set != InstructionSet::Portable)
         mix = MixRowSse2;
 #else
-    (void)code;
+    (void)set;
 #endif
     for (int i = 0; i < target.height(); ++i) {
         if (plan.packed[std::size_t(i)])

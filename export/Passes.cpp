@@ -19,32 +19,6 @@ std::size_t RoundUp(std::size_t value, std::size_t multiple)
 
 } // namespace
 
-PassCode BestPassCode()
-{
-    return Runs(PassCode::Avx2)   ? PassCode::Avx2
-           : Runs(PassCode::Sse2) ? PassCode::Sse2
-                                  : PassCode::Portable;
-}
-
-bool Runs(PassCode code)
-{
-#if defined(EXPORTING_X86)
-    __builtin_cpu_init();
-#endif
-    switch (code) {
-    case PassCode::Portable:
-        return true;
-#if defined(EXPORTING_X86)
-    case PassCode::Sse2:
-        return __builtin_cpu_supports("sse2");
-    case PassCode::Avx2:
-        return __builtin_cpu_supports("avx2");
-#endif
-    default:
-        return false;
-    }
-}
-
 WorkPicture::WorkPicture(int width, int height)
     : width_(width), height_(height),
       pitch_(static_cast<std::ptrdiff_t>(RoundUp(3 * std::size_t(width) + 4, 32)))

@@ -3,6 +3,7 @@
 #include "export/Bitmap.h"
 #include "export/Contributors.h"
 #include "export/Filters.h"
+#include "export/InstructionSet.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,19 +16,6 @@
 // fast code cannot take (a total of 0 or beyond +-4096, a weight beyond 16 bits) are mixed with
 // LoadChannels and MixContributors; their TContributorList entries are the only ones built.
 namespace exporting::detail {
-
-// Which code runs the passes; all give the same bytes. Where the processor lacks a set of
-// instructions, its code falls back to the next simpler one.
-enum class PassCode {
-    Portable,
-    Sse2,
-    Avx2,
-};
-
-// The best code for this processor.
-PassCode BestPassCode();
-// Whether the processor runs this code itself rather than a simpler one.
-bool Runs(PassCode code);
 
 // The picture between the passes: 3 bytes per pixel, rows padded so that 32-byte reads and
 // writes of up to 4 bytes past the last pixel stay inside the row.
@@ -83,7 +71,7 @@ struct WidthPlan {
 WidthPlan PlanWidthPass(const WindowWeights& windows, int sourceWidth);
 // list holds at least the entries of plan.exact.
 void RunWidthPass(const WidthPlan& plan, const TContributorList& list, const Bitmap& source,
-                  WorkPicture& work, PassCode code);
+                  WorkPicture& work, InstructionSet set);
 
 // Second pass, down the columns, worked along the rows: each destination row is the mix of
 // whole rows of the work picture.
@@ -103,10 +91,10 @@ struct HeightPlan {
 
 HeightPlan PlanHeightPass(const WindowWeights& windows, int sourceHeight, const WorkPicture& work);
 void RunHeightPass(const HeightPlan& plan, const TContributorList& list, const WorkPicture& work,
-                   Bitmap& target, PassCode code);
+                   Bitmap& target, InstructionSet set);
 
-// DoStretch with the chosen pass code.
+// DoStretch with the chosen instruction set.
 void DoStretch(const Filter& filter, float radius, const Bitmap& source, Bitmap& target,
-               PassCode code);
+               InstructionSet set);
 
 } // namespace exporting::detail

@@ -26,7 +26,7 @@ TContributorList ExactEntries(const WindowWeights& windows, int n,
 } // namespace
 
 void DoStretch(const Filter& filter, float radius, const Bitmap& source, Bitmap& target,
-               PassCode code)
+               InstructionSet set)
 {
     if (!(std::isfinite(radius) && radius >= 0))
         throw std::invalid_argument("the filter radius must be 0 or positive");
@@ -59,18 +59,17 @@ void DoStretch(const Filter& filter, float radius, const Bitmap& source, Bitmap&
     }
     {
         const WidthPlan plan = PlanWidthPass(columnWindows, sourceWidth);
-        RunWidthPass(plan, ExactEntries(columnWindows, sourceWidth, plan.exact), source, work,
-                     code);
+        RunWidthPass(plan, ExactEntries(columnWindows, sourceWidth, plan.exact), source, work, set);
     }
     const HeightPlan plan = PlanHeightPass(rowWindows, sourceHeight, work);
-    RunHeightPass(plan, ExactEntries(rowWindows, sourceHeight, plan.exact), work, target, code);
+    RunHeightPass(plan, ExactEntries(rowWindows, sourceHeight, plan.exact), work, target, set);
 }
 
 } // namespace detail
 
 void DoStretch(const Filter& filter, float radius, const Bitmap& source, Bitmap& target)
 {
-    detail::DoStretch(filter, radius, source, target, detail::BestPassCode());
+    detail::DoStretch(filter, radius, source, target, detail::BestInstructionSet());
 }
 
 void StretchBitmap(int newWidth, int newHeight, FilterNumber filter, float radius, Bitmap& bitmap)

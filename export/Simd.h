@@ -2,7 +2,7 @@
 
 // Small helpers shared by the SSE2 and AVX2 code of the two passes.
 
-#if defined(__x86_64__) || defined(__i386__)
+#if defined(__SSE2__)
 #define EXPORTING_X86 1
 #include <immintrin.h>
 

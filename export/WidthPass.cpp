@@ -292,7 +292,7 @@ WidthPlan PlanWidthPass(const WindowWeights& windows, int sourceWidth)
 }
 
 void RunWidthPass(const WidthPlan& plan, const TContributorList& list, const Bitmap& source,
-                  WorkPicture& work, PassCode code)
+                  WorkPicture& work, InstructionSet set)
 {
     const std::size_t extendedPixels = plan.source.size();
     // 16 spare bytes: the SIMD code reads up to 16 bytes from a pixel's first byte on, up to
@@ -304,7 +304,7 @@ void RunWidthPass(const WidthPlan& plan, const TContributorList& list, const Bit
     const int rows = source.height();
 
 #if defined(EXPORTING_X86)
-    if (code == PassCode::Avx2 && Runs(PassCode::Avx2)) {
+    if (set == InstructionSet::Avx2 && Supports(InstructionSet::Avx2)) {
         std::vector<PairBlock> blocks(extendedPixels - 1);
         auto* pairs = reinterpret_cast<__m256i*>(blocks.data());
         std::vector<std::uint8_t> spareRow(std::size_t(work.pitch()));
@@ -321,7 +321,7 @@ void RunWidthPass(const WidthPlan& plan, const TContributorList& list, const Bit
         }
         return;
     }
-    if (code != PassCode::Portable) {
+    if (set != InstructionSet::Portable) {
         std::vector<PairBlock> blocks((extendedPixels - 1 + 1) / 2);
         auto* pairs = reinterpret_cast<__m128i*>(blocks.data());
         for (int y = 0; y < rows; ++y) {
@@ -333,7 +333,7 @@ void RunWidthPass(const WidthPlan& plan, const TContributorList& list, const Bit
         return;
     }
 #else
-    (void)code;
+    (void)set;
     (void)secondLine;
 #endif
     for (int y = 0; y < rows; ++y) {

@@ -46,14 +46,14 @@ bool AllPixelsAre(const Bitmap& bitmap, Pixel colour)
     return true;
 }
 
-const char* NameOf(detail::PassCode code)
+const char* NameOf(detail::InstructionSet set)
 {
-    switch (code) {
-    case detail::PassCode::Portable:
+    switch (set) {
+    case detail::InstructionSet::Portable:
         return "portable";
-    case detail::PassCode::Sse2:
+    case detail::InstructionSet::Sse2:
         return "SSE2";
-    case detail::PassCode::Avx2:
+    case detail::InstructionSet::Avx2:
         return "AVX2";
     }
     return "?";
@@ -64,15 +64,15 @@ void ExpectPlainResult(const Filter& filter, float radius, const Bitmap& source,
                        int height, const reference::KernelFunction& kernel)
 {
     const Bitmap expected = reference::Stretch(source, width, height, kernel, radius);
-    for (const auto code :
-         {detail::PassCode::Portable, detail::PassCode::Sse2, detail::PassCode::Avx2}) {
-        if (!detail::Runs(code))
+    for (const auto set : {detail::InstructionSet::Portable, detail::InstructionSet::Sse2,
+                           detail::InstructionSet::Avx2}) {
+        if (!detail::Supports(set))
             continue;
         Bitmap target(width, height);
-        detail::DoStretch(filter, radius, source, target, code);
+        detail::DoStretch(filter, radius, source, target, set);
         ASSERT_EQ(target, expected)
             << filter.name << " radius " << radius << ", " << source.width() << "x"
-            << source.height() << " -> " << width << "x" << height << " (" << NameOf(code) << ")";
+            << source.height() << " -> " << width << "x" << height << " (" << NameOf(set) << ")";
     }
 }
 
