@@ -79,7 +79,9 @@ void MixRowSse2(const HeightPlan& plan, const std::uint8_t* work, std::size_t ro
 }
 
 // As above with 32 bytes; the unpack and pack instructions work within each 128-bit half, so
-// the bytes come out in order.
+// the bytes come out in order. Pairs is the number of pairs of work rows, or 0 for a number
+// known only at run time.
+template <int Pairs>
 EXPORTING_AVX2 void MixRowAvx2(const HeightPlan& plan, const std::uint8_t* work,
                                std::size_t rowBytes, std::size_t row, std::uint8_t* out)
 {
@@ -88,13 +90,15 @@ EXPORTING_AVX2 void MixRowAvx2(const HeightPlan& plan, const std::uint8_t* work,
     const __m256i zero = _mm256_setzero_si256();
     const HeightPlan::Pair* first = plan.pairs.data() + plan.begin[row];
     const HeightPlan::Pair* last = plan.pairs.data() + plan.begin[row + 1];
+    const std::size_t count = Pairs ? std::size_t(Pairs) : std::size_t(last - first);
     std::size_t x = 0;
     for (; x + 16 < rowBytes; x += 32) {
         __m256i sums0 = zero;
         __m256i sums1 = zero;
         __m256i sums2 = zero;
         __m256i sums3 = zero;
-        for (const HeightPlan::Pair* pair = first; pair != last; ++pair) {
+        for (std::size_t p = 0; p < count; ++p) {
+            const HeightPlan::Pair* pair = first + p;
             const __m256i a =
                 _mm256_loadu_si256(reinterpret_cast<const __m256i*>(work + pair->first + x));
             const __m256i b =
@@ -128,6 +132,27 @@ EXPORTING_AVX2 void MixRowAvx2(const HeightPlan& plan, const std::uint8_t* work,
                    MixSixteen(first, last, work, x, _mm256_castps256_ps128(scale),
                               _mm256_castps256_ps128(offset)),
                    rowBytes - x);
+}
+
+EXPORTING_AVX2 void MixRowAvx2(const HeightPlan& plan, const std::uint8_t* work,
+                               std::size_t rowBytes, std::size_t row, std::uint8_t* out)
+{
+    switch (plan.begin[row + 1] - plan.begin[row]) {
+    case 1:
+        return MixRowAvx2<1>(plan, work, rowBytes, row, out);
+    case 2:
+        return MixRowAvx2<2>(plan, work, rowBytes, row, out);
+    case 3:
+        return MixRowAvx2<3>(plan, work, rowBytes, row, out);
+    case 4:
+        return MixRowAvx2<4>(plan, work, rowBytes, row, out);
+    case 5:
+        return MixRowAvx2<5>(plan, work, rowBytes, row, out);
+    case 6:
+        return MixRowAvx2<6>(plan, work, rowBytes, row, out);
+    default:
+        return MixRowAvx2<0>(plan, work, rowBytes, row, out);
+    }
 }
 
 #endif
