@@ -1,6 +1,6 @@
 #pragma once
 
-// Small helpers shared by the SSE2 and AVX2 code of the two passes.
+// What the SSE2 and AVX2 code of the passes and of the Lanczos3 weights shares.
 
 #if defined(__SSE2__)
 #define EXPORTING_X86 1
