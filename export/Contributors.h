@@ -29,7 +29,7 @@ using TContributorList = std::vector<TContributorEntry>;
 // Both lengths must be at least 1.
 float ScaleFactor(int sourceLength, int destinationLength);
 
-// The pixel that window position j reads in a line of n pixels. Inside the picture the left
+// The pixel that window position j reads in a line of n >= 1 pixels. Inside the picture the left
 // (top) edge mirrors without repeating the edge pixel (-1 reads 1) and the right (bottom)
 // edge mirrors repeating it (n reads n - 1). The two mirrors together make the line periodic
 // with period 2n - 1, and positions beyond their reach (below -(n - 1) or above 2n - 1)
@@ -37,23 +37,27 @@ float ScaleFactor(int sourceLength, int destinationLength);
 std::int32_t ReflectPosition(std::int64_t j, std::int32_t n);
 
 // The weights of every destination position by window position, before reflection: entry i
-// holds the weights of positions First[i], First[i] + 1, ..., zeros inside the run included;
+// holds the weights of positions first[i], first[i] + 1, ..., zeros inside the run included;
 // zeros before its first and after its last non-zero weight are left out.
 struct WindowWeights {
-    std::vector<std::int64_t> First;
-    std::vector<std::size_t> Begin; // entry i is Weights[Begin[i]] .. Weights[Begin[i + 1] - 1]
-    std::vector<std::int32_t> Weights;
+    std::vector<std::int64_t> first;
+    std::vector<std::size_t> offsets; // entry i is values[offsets[i]] .. values[offsets[i + 1] - 1]
+    std::vector<std::int32_t> values;
 
-    int count() const { return static_cast<int>(First.size()); }
-    std::size_t size(int i) const { return Begin[i + 1] - Begin[i]; }
-    const std::int32_t* weights(int i) const { return Weights.data() + Begin[i]; }
+    int count() const { return static_cast<int>(first.size()); }
+    std::size_t size(int i) const { return offsets[i + 1] - offsets[i]; }
+    const std::int32_t* weights(int i) const { return values.data() + offsets[i]; }
+    // The first m entries: those of the same scale, radius and filter with fewer positions.
+    WindowWeights prefix(int m) const;
 };
 
 // Works out the kernel weights of m destination positions with scale s. The radius must be
 // finite and not negative.
 WindowWeights ComputeWindowWeights(int m, float s, const Filter& filter, float radius);
 
-// Drops the zero weights and brings the positions into the line.
+// Drops the zero weights and brings the positions into the line of n pixels: for entry i, or
+// for all entries.
+TContributorEntry EntryFrom(const WindowWeights& windows, int n, int i);
 TContributorList ContributorsFrom(const WindowWeights& windows, int n);
 
 TContributorList BuildContributors(int n, int m, float s, const Filter& filter, float radius);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 
 namespace exporting {
 
@@ -16,6 +18,9 @@ enum class FilterNumber : int {
 
 // A kernel takes and returns single precision; the arithmetic inside is extended precision.
 using Kernel = float (*)(float);
+// The weights WeightOf(kernel(x), factor) of count arguments at once.
+using WeightBatch = void (*)(const float* arguments, std::int32_t* weights, std::size_t count,
+                             double factor);
 
 struct Filter {
     FilterNumber number;
@@ -24,6 +29,8 @@ struct Filter {
     // The default radius, which is also the kernel's support: the kernel is 0 wherever the
     // argument's magnitude exceeds it.
     float radius;
+    // Optional; without it the kernel is called once per argument.
+    WeightBatch weights = nullptr;
 };
 
 float BoxKernel(float x);
@@ -33,6 +40,20 @@ float BellKernel(float x);
 float BSplineKernel(float x);
 float Lanczos3Kernel(float x);
 float MitchellKernel(float x);
+
+void Lanczos3Weights(const float* arguments, std::int32_t* weights, std::size_t count,
+                     double factor);
+namespace detail {
+enum class InstructionSet;
+// The same with the given instructions.
+void Lanczos3Weights(InstructionSet set, const float* arguments, std::int32_t* weights,
+                     std::size_t count, double factor);
+} // namespace detail
+
+// A kernel value times factor (256, or the scale times 256), formed in extended precision, which
+// double holds exactly, rounded to the nearest integer with ties to even. Throws
+// std::invalid_argument when the weight does not fit in 32 bits.
+std::int32_t WeightOf(float value, double factor);
 
 inline constexpr int FilterCount = 7;
 

@@ -3,6 +3,7 @@
 #include "export/Bitmap.h"
 #include "export/Contributors.h"
 #include "export/Filters.h"
+#include "export/InstructionSet.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,17 +14,11 @@
 // the same as MixContributors gives: the sums wrap modulo 2^32 in any order, and the division
 // is replaced by a multiplication that is exact for the totals it is used with. Entries that the
 // fast code cannot take (a total of 0 or beyond +-4096, a weight beyond 16 bits) are mixed with
-// LoadChannels and MixContributors.
+// LoadChannels and MixContributors; their TContributorList entries are the only ones built.
 namespace exporting::detail {
 
-// Which code runs the passes; both give the same bytes.
-enum class PassCode {
-    Portable,
-    Vector, // SSE2 on x86; elsewhere the portable code
-};
-
-// The picture between the passes: 3 bytes per pixel, rows padded so that 16-byte reads and
-// 4-byte writes past the last pixel stay inside the row.
+// The picture between the passes: 3 bytes per pixel, rows padded so that 32-byte reads and
+// writes of up to 4 bytes past the last pixel stay inside the row.
 class WorkPicture {
 public:
     WorkPicture(int width, int height);
@@ -41,7 +36,7 @@ private:
     std::unique_ptr<std::uint8_t[]> bytes_;
 };
 
-// How the three channel sums of one destination pixel become bytes: value = sum * scale + offset,
+// How the channel sums of one destination pixel become bytes: value = sum * scale + offset,
 // clamped to 0..255 and cut. scale = 1 / total and offset = 0.5 / |total| in single precision.
 // Then value's integer part equals the truncating division for |total| <= 4096 (the rounding
 // errors stay below 5e-5, the offset keeps every quotient at least 0.5 / |total| away from the
@@ -53,12 +48,13 @@ struct Divisor {
 
 // Whether an entry can be mixed by the packed code, and its divisor.
 bool Packable(const std::int32_t* weights, std::size_t count, Divisor& divisor);
+// The weights' sum, wrapped to 32 bits.
+std::uint32_t WrappedTotal(const std::int32_t* weights, std::size_t count);
 
 // First pass, along the rows. Each source row is copied into an extended line that holds, in
 // order, the pixels that the window positions from the smallest to the largest read, so that
 // every destination column mixes a run of `taps` consecutive extended pixels.
 struct WidthPlan {
-    int sourceWidth = 0;
     int targetWidth = 0;
     int taps = 2;                      // even
     std::vector<std::size_t> start;    // per column: its first extended pixel
@@ -67,14 +63,15 @@ struct WidthPlan {
     std::vector<std::uint32_t> totals; // per column
     std::vector<std::int32_t> exact;   // columns left to MixContributors
     std::vector<std::int32_t> source;  // per extended pixel: the source column it copies
-    std::size_t directBegin = 0;       // extended pixels directBegin .. directEnd - 1 copy
-    std::size_t directEnd = 0;         // source columns directBegin + firstPosition ...
-    std::int64_t firstPosition = 0;    // window position of extended pixel 0
+    // Extended pixels directBegin .. directEnd - 1 copy consecutive source columns.
+    std::size_t directBegin = 0;
+    std::size_t directEnd = 0;
 };
 
 WidthPlan PlanWidthPass(const WindowWeights& windows, int sourceWidth);
+// list holds at least the entries of plan.exact.
 void RunWidthPass(const WidthPlan& plan, const TContributorList& list, const Bitmap& source,
-                  WorkPicture& work, PassCode code);
+                  WorkPicture& work, InstructionSet set);
 
 // Second pass, down the columns, worked along the rows: each destination row is the mix of
 // whole rows of the work picture.
@@ -92,12 +89,12 @@ struct HeightPlan {
     std::vector<std::int32_t> exact;   // rows left to MixContributors
 };
 
-HeightPlan PlanHeightPass(const TContributorList& list, const WorkPicture& work);
+HeightPlan PlanHeightPass(const WindowWeights& windows, int sourceHeight, const WorkPicture& work);
 void RunHeightPass(const HeightPlan& plan, const TContributorList& list, const WorkPicture& work,
-                   Bitmap& target, PassCode code);
+                   Bitmap& target, InstructionSet set);
 
-// DoStretch with the chosen pass code.
+// DoStretch with the chosen instruction set.
 void DoStretch(const Filter& filter, float radius, const Bitmap& source, Bitmap& target,
-               PassCode code);
+               InstructionSet set);
 
 } // namespace exporting::detail

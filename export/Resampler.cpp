@@ -2,6 +2,7 @@
 
 #include "export/Passes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <utility>
@@ -10,8 +11,22 @@ namespace exporting {
 
 namespace detail {
 
+namespace {
+
+// The contributor list with only the entries that MixContributors has to mix.
+TContributorList ExactEntries(const WindowWeights& windows, int n,
+                              const std::vector<std::int32_t>& exact)
+{
+    TContributorList list(std::size_t(windows.count()));
+    for (const std::int32_t i : exact)
+        list[std::size_t(i)] = EntryFrom(windows, n, i);
+    return list;
+}
+
+} // namespace
+
 void DoStretch(const Filter& filter, float radius, const Bitmap& source, Bitmap& target,
-               PassCode code)
+               InstructionSet set)
 {
     if (!(std::isfinite(radius) && radius >= 0))
         throw std::invalid_argument("the filter radius must be 0 or positive");
@@ -27,24 +42,34 @@ void DoStretch(const Filter& filter, float radius, const Bitmap& source, Bitmap&
     } releaseChannels;
 
     WorkPicture work(targetWidth, sourceHeight);
-    {
-        const WindowWeights windows = ComputeWindowWeights(
-            targetWidth, ScaleFactor(sourceWidth, targetWidth), filter, radius);
-        const TContributorList list = ContributorsFrom(windows, sourceWidth);
-        const WidthPlan plan = PlanWidthPass(windows, sourceWidth);
-        RunWidthPass(plan, list, source, work, code);
+    const float columnScale = ScaleFactor(sourceWidth, targetWidth);
+    const float rowScale = ScaleFactor(sourceHeight, targetHeight);
+    // The weights depend only on the scale and the destination position, so with one scale
+    // (the export's 75 %) the shorter direction's weights are the start of the longer one's.
+    WindowWeights rowWindows;
+    WindowWeights columnWindows;
+    if (columnScale == rowScale) {
+        rowWindows =
+            ComputeWindowWeights(std::max(targetWidth, targetHeight), rowScale, filter, radius);
+        columnWindows = rowWindows.prefix(targetWidth);
+        rowWindows = rowWindows.prefix(targetHeight);
+    } else {
+        columnWindows = ComputeWindowWeights(targetWidth, columnScale, filter, radius);
+        rowWindows = ComputeWindowWeights(targetHeight, rowScale, filter, radius);
     }
-    const TContributorList list = BuildContributors(
-        sourceHeight, targetHeight, ScaleFactor(sourceHeight, targetHeight), filter, radius);
-    const HeightPlan plan = PlanHeightPass(list, work);
-    RunHeightPass(plan, list, work, target, code);
+    {
+        const WidthPlan plan = PlanWidthPass(columnWindows, sourceWidth);
+        RunWidthPass(plan, ExactEntries(columnWindows, sourceWidth, plan.exact), source, work, set);
+    }
+    const HeightPlan plan = PlanHeightPass(rowWindows, sourceHeight, work);
+    RunHeightPass(plan, ExactEntries(rowWindows, sourceHeight, plan.exact), work, target, set);
 }
 
 } // namespace detail
 
 void DoStretch(const Filter& filter, float radius, const Bitmap& source, Bitmap& target)
 {
-    detail::DoStretch(filter, radius, source, target, detail::PassCode::Vector);
+    detail::DoStretch(filter, radius, source, target, detail::BestInstructionSet());
 }
 
 void StretchBitmap(int newWidth, int newHeight, FilterNumber filter, float radius, Bitmap& bitmap)

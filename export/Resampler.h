@@ -15,8 +15,10 @@ namespace exporting {
 // empty source an all-white one.
 void StretchBitmap(int newWidth, int newHeight, FilterNumber filter, float radius, Bitmap& bitmap);
 
-// Resamples source into target, whose size gives the result's; the radius is used as it is.
-// Does nothing when either picture has a size of 0. source and target may be the same bitmap.
+// Resamples source into target, whose size gives the result's, with a row of the filter table
+// (its kernel and support); the radius is used as it is. Does nothing when either picture has a
+// size of 0. source and target may be the same bitmap. Throws std::invalid_argument for a
+// negative or non-finite radius; after std::bad_alloc the target may be partly written.
 void DoStretch(const Filter& filter, float radius, const Bitmap& source, Bitmap& target);
 
 } // namespace exporting

@@ -1,5 +1,6 @@
 #include "export/Sinc.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -13,15 +14,16 @@ namespace {
 static_assert(std::numeric_limits<long double>::digits >= 64,
               "the filters need extended precision (80-bit long double on x86)");
 
-// pi rounded to 64 bits, as the x87 FLDPI loads it.
+// pi rounded to 64 bits, as the x87 FLDPI loads it, and split into a double and the rest.
 constexpr long double Pi = 0xc.90fdaa22168c235p-2L;
+constexpr double PiHigh = static_cast<double>(Pi);
+constexpr double PiLow = static_cast<double>(Pi - PiHigh);
 
-// pi = PiPart1 + PiPart2 + PiPart3 + PiPart4 (to 2^-160); k * PiPart1..3 are exact for small k,
-// so u - k * pi keeps its relative precision even where it nearly cancels.
-constexpr long double PiPart1 = 0x3.243F6A88p0L;
-constexpr long double PiPart2 = 0x85A308D3p-64L;
-constexpr long double PiPart3 = 0x13198A2Ep-96L;
-constexpr long double PiPart4 = 0x03707344A4093822p-160L;
+// pi = PiPart1 + PiPart2 + PiPart3 to about 2^-108. k * PiPart1 and k * PiPart2 are exact for
+// k < 8, so |u| - k pi keeps its relative precision in double even where it nearly cancels.
+constexpr double PiPart1 = 0x3.243F6A8p0;
+constexpr double PiPart2 = 0x885A308p-56;
+constexpr double PiPart3 = 0xD313198A2E037p-108;
 
 // sin(r) / r = sum of (-1)^k r^2k / (2k + 1)!; eleven terms leave less than 2^-59 for |r| <= pi/2.
 constexpr std::array<double, 11> SineSeries = [] {
@@ -35,24 +37,33 @@ constexpr std::array<double, 11> SineSeries = [] {
     return terms;
 }();
 
-float ExtendedSincOf(float u)
+// The series in z = r^2, in Estrin's order to shorten the chain of dependent operations.
+double SineOverArgument(double z)
 {
-    return static_cast<float>(std::sin(static_cast<long double>(u)) / u);
+    const auto& c = SineSeries;
+    const double z2 = z * z;
+    const double z4 = z2 * z2;
+    const double z8 = z4 * z4;
+    const double low = (c[0] + c[1] * z) + (c[2] + c[3] * z) * z2;
+    const double middle = (c[4] + c[5] * z) + (c[6] + c[7] * z) * z2;
+    const double high = (c[8] + c[9] * z) + c[10] * z2;
+    return (low + middle * z4) + high * z8;
 }
 
-// Whether d lies so far from every point halfway between two floats that the exact value,
-// within 2^-46 of d, rounds to the same float as d.
-bool RoundsLikeExact(double d, float f)
+// Whether d, known to within a relative error well below tolerance, rounds to the same float as
+// the exact value: true when d lies farther than tolerance (relative) from both points halfway
+// between rounded and its neighbours.
+bool RoundsSafely(double d, float rounded, double tolerance)
 {
-    const float magnitude = std::fabs(f);
+    const float magnitude = std::fabs(rounded);
     if (!std::isnormal(magnitude))
         return false;
     const auto bits = std::bit_cast<std::uint32_t>(magnitude);
-    const double above = (double{magnitude} + std::bit_cast<float>(bits + 1)) / 2;
-    const double below = (double{magnitude} + std::bit_cast<float>(bits - 1)) / 2;
+    const double above = (double{magnitude} + std::bit_cast<float>(bits + 1)) * 0.5;
+    const double below = (double{magnitude} + std::bit_cast<float>(bits - 1)) * 0.5;
     const double distance = std::fabs(d);
-    const double tolerance = distance * 0x1p-40;
-    return std::fabs(distance - above) > tolerance && std::fabs(distance - below) > tolerance;
+    return std::fabs(distance - above) > distance * tolerance &&
+           std::fabs(distance - below) > distance * tolerance;
 }
 
 } // namespace
@@ -61,39 +72,30 @@ float ExtendedSinc(float t)
 {
     if (t == 0)
         return 1;
-    return ExtendedSincOf(static_cast<float>(Pi * t));
+    const auto u = static_cast<float>(Pi * t);
+    return static_cast<float>(std::sin(static_cast<long double>(u)) / u);
 }
 
-// Filling the contributor lists takes thousands of sinc values per picture, and long double
-// sin costs about 150 ns each. Here sin(u) / u is formed in double precision to within 2^-46
-// instead: u is reduced by the nearest multiple of pi in extended precision (exact to about
-// 2^-62 relative) and the series above is summed in double. Rounded to single precision this
-// equals the extended result unless it lies within 2^-40 of a rounding boundary; then the
-// extended computation decides.
+// pi t is formed in double to within 2^-52 and sin(u) / u to within 2^-46 (u is reduced by the
+// nearest multiple of pi, exact to about 2^-52 relative, and the series summed). Each is rounded
+// to single precision only where that gives what the extended value would give, far from a
+// point halfway between two floats; elsewhere, and beyond |pi t| = 16, the extended computation
+// decides.
 float Sinc(float t)
 {
     if (t == 0)
         return 1;
-    const float u = static_cast<float>(Pi * t);
-    const float magnitude = std::fabs(u);
-    if (!(magnitude <= 16))
-        return ExtendedSincOf(u);
+    const double product = double{t} * PiHigh + double{t} * PiLow;
+    const auto u = static_cast<float>(product);
+    const double magnitude = std::fabs(double{u});
+    if (!(magnitude <= 16) || !RoundsSafely(product, u, 0x1p-48))
+        return ExtendedSinc(t);
 
     const int k = static_cast<int>(magnitude * (1 / 3.141592653589793) + 0.5);
-    const long double reduced =
-        (((magnitude - k * PiPart1) - k * PiPart2) - k * PiPart3) - k * PiPart4;
-    const auto r = static_cast<double>(reduced);
-    const double z = r * r;
-    double series = SineSeries.back();
-    for (auto term = SineSeries.rbegin() + 1; term != SineSeries.rend(); ++term)
-        series = series * z + *term;
-    const double sine = (k % 2 ? -r : r) * series;
-    const double quotient = sine / magnitude;
-
-    const auto rounded = static_cast<float>(quotient);
-    if (RoundsLikeExact(quotient, rounded))
-        return rounded;
-    return ExtendedSincOf(u);
+    const double r = ((magnitude - k * PiPart1) - k * PiPart2) - k * PiPart3;
+    const double quotient = (k % 2 ? -r : r) * SineOverArgument(r * r) / magnitude;
+    const auto value = static_cast<float>(quotient);
+    return RoundsSafely(quotient, value, 0x1p-40) ? value : ExtendedSinc(t);
 }
 
 } // namespace exporting

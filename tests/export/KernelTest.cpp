@@ -1,4 +1,5 @@
 #include "export/Filters.h"
+#include "export/InstructionSet.h"
 #include "export/Sinc.h"
 
 #include "ReferenceResampler.h"
@@ -8,7 +9,9 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <random>
+#include <stdexcept>
 #include <vector>
 
 using namespace exporting;
@@ -79,4 +82,43 @@ TEST(Kernels, TableRowsAndSupport)
     EXPECT_EQ(BoxKernel(0.5f), 1);
     EXPECT_THROW(FilterFor(FilterNumber(7)), std::invalid_argument);
     EXPECT_THROW(FilterFor(FilterNumber(-1)), std::invalid_argument);
+}
+
+// Lanczos3's batch decides most weights from a double-precision approximation; every weight must
+// still be the rounded single-precision kernel value. The factors include ones where the kernel's
+// value at 0 lands exactly halfway between two weights (128.5, 1.5).
+TEST(Kernels, Lanczos3WeightsEqualTheRoundedKernel)
+{
+    std::vector<float> arguments;
+    for (int k = -3 * 1024 - 100; k <= 3 * 1024 + 100; ++k)
+        arguments.push_back(static_cast<float>(k) / 1024);
+    std::mt19937 random(13);
+    std::uniform_real_distribution<float> anywhere(-3.2f, 3.2f);
+    for (int k = 0; k < 20000; ++k)
+        arguments.push_back(anywhere(random));
+
+    std::vector<std::int32_t> weights(arguments.size());
+    for (const auto set : {detail::InstructionSet::Portable, detail::InstructionSet::Avx2}) {
+        if (!detail::Supports(set))
+            continue;
+        for (const double factor : {256.0, 192.0, 0.49f * 256.0, 128.5, 1.5, 255.75, 0.3}) {
+            detail::Lanczos3Weights(set, arguments.data(), weights.data(), arguments.size(),
+                                    factor);
+            for (std::size_t k = 0; k < arguments.size(); ++k)
+                ASSERT_EQ(weights[k], WeightOf(Lanczos3Kernel(arguments[k]), factor))
+                    << arguments[k] << " times " << factor;
+        }
+    }
+}
+
+TEST(Kernels, WeightsRoundTiesToEven)
+{
+    const std::vector<std::pair<float, std::int32_t>> cases{
+        {0.5f / 256, 0},  {1.5f / 256, 2},   {2.5f / 256, 2},
+        {-0.5f / 256, 0}, {-1.5f / 256, -2}, {0.75f, 192},
+    };
+    for (const auto& [value, weight] : cases)
+        EXPECT_EQ(WeightOf(value, 256), weight) << value;
+    EXPECT_THROW(WeightOf(std::numeric_limits<float>::infinity(), 256), std::invalid_argument);
+    EXPECT_THROW(WeightOf(1e30f, 256), std::invalid_argument);
 }

@@ -46,18 +46,33 @@ bool AllPixelsAre(const Bitmap& bitmap, Pixel colour)
     return true;
 }
 
-// The result of both pass codes, checked against the plain algorithm.
+const char* NameOf(detail::InstructionSet set)
+{
+    switch (set) {
+    case detail::InstructionSet::Portable:
+        return "portable";
+    case detail::InstructionSet::Sse2:
+        return "SSE2";
+    case detail::InstructionSet::Avx2:
+        return "AVX2";
+    }
+    return "?";
+}
+
+// The result of every pass code this processor runs, checked against the plain algorithm.
 void ExpectPlainResult(const Filter& filter, float radius, const Bitmap& source, int width,
                        int height, const reference::KernelFunction& kernel)
 {
     const Bitmap expected = reference::Stretch(source, width, height, kernel, radius);
-    for (const auto code : {detail::PassCode::Vector, detail::PassCode::Portable}) {
+    for (const auto set : {detail::InstructionSet::Portable, detail::InstructionSet::Sse2,
+                           detail::InstructionSet::Avx2}) {
+        if (!detail::Supports(set))
+            continue;
         Bitmap target(width, height);
-        detail::DoStretch(filter, radius, source, target, code);
+        detail::DoStretch(filter, radius, source, target, set);
         ASSERT_EQ(target, expected)
             << filter.name << " radius " << radius << ", " << source.width() << "x"
-            << source.height() << " -> " << width << "x" << height
-            << (code == detail::PassCode::Vector ? " (vector)" : " (portable)");
+            << source.height() << " -> " << width << "x" << height << " (" << NameOf(set) << ")";
     }
 }
 
