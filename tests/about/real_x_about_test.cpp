@@ -6,44 +6,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "RealProgram.h"
+
 namespace {
-
-QString xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    process.waitForFinished(10000);
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-QString visibleWindow(const QString& namePattern)
-{
-    return xdotool({"search", "--onlyvisible", "--name", namePattern}).section('\n', 0, 0);
-}
-
-QRect geometryOf(const QString& window)
-{
-    QRect r;
-    for (const QString& line : xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
-        const int value = line.section('=', 1).toInt();
-        if (line.startsWith("X="))
-            r.moveLeft(value);
-        else if (line.startsWith("Y="))
-            r.moveTop(value);
-        else if (line.startsWith("WIDTH="))
-            r.setWidth(value);
-        else if (line.startsWith("HEIGHT="))
-            r.setHeight(value);
-    }
-    return r;
-}
-
-void click(QPoint screenPoint)
-{
-    xdotool({"mousemove", QString::number(screenPoint.x()), QString::number(screenPoint.y()),
-             "click", "1"});
-    QTest::qWait(300);
-}
 
 void key(const QString& window, const QString& name)
 {
@@ -53,48 +18,22 @@ void key(const QString& window, const QString& name)
 
 // The program with a fresh settings folder and a stand-in for the desktop's URL opener
 // that writes down each address it is given.
-class RealProgramAbout : public ::testing::Test {
+class RealProgramAbout : public RealProgram {
 protected:
-    void SetUp() override
+    void prepareEnvironment(QProcessEnvironment& environment) override
     {
-        ASSERT_TRUE(home_.isValid());
-        const QString bin = home_.filePath(QStringLiteral("bin"));
+        const QString bin = home().filePath(QStringLiteral("bin"));
         ASSERT_TRUE(QDir().mkpath(bin));
         QFile opener(bin + QStringLiteral("/xdg-open"));
         ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
         opener.write(QStringLiteral("#!/bin/sh\necho \"$1\" >> '%1'\n").arg(openedLog()).toUtf8());
         opener.close();
         opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
-
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("TEMP"), home_.path());
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                           home_.filePath(QStringLiteral("config")));
         environment.insert(QStringLiteral("PATH"),
                            bin + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        program_.setProcessEnvironment(environment);
-        program_.start(QStringLiteral(QUORVEL_PROGRAM), {});
-        ASSERT_TRUE(program_.waitForStarted());
-
-        for (int attempt = 0; attempt < 200 && meter_.isEmpty(); ++attempt) {
-            QTest::qWait(50);
-            meter_ = visibleWindow(QStringLiteral("^Quorvel$"));
-        }
-        ASSERT_FALSE(meter_.isEmpty()) << "the meter window did not appear";
-        meterOrigin_ = geometryOf(meter_).topLeft();
-        QTest::qWait(300);
     }
 
-    void TearDown() override
-    {
-        if (program_.state() != QProcess::NotRunning) {
-            program_.kill();
-            program_.waitForFinished();
-        }
-    }
-
-    QString openedLog() const { return home_.filePath(QStringLiteral("opened.txt")); }
+    QString openedLog() const { return home().filePath(QStringLiteral("opened.txt")); }
 
     QStringList opened() const
     {
@@ -106,7 +45,7 @@ protected:
 
     QString openAbout()
     {
-        click(meterOrigin_ + QPoint(144 + 37, 192 + 12)); // "Über..."
+        clickClient(144 + 37, 192 + 12); // "Über..."
         QString dialog;
         for (int attempt = 0; attempt < 100 && dialog.isEmpty(); ++attempt) {
             QTest::qWait(50);
@@ -114,13 +53,6 @@ protected:
         }
         return dialog;
     }
-
-    QProcess program_;
-    QString meter_;
-    QPoint meterOrigin_;
-
-private:
-    QTemporaryDir home_;
 };
 
 TEST_F(RealProgramAbout, ShowsOverTheMeterWindowOpensBothPagesAndClosesOnEnterOnly)
@@ -135,13 +67,13 @@ TEST_F(RealProgramAbout, ShowsOverTheMeterWindowOpensBothPagesAndClosesOnEnterOn
     key(dialog, QStringLiteral("Escape"));
     EXPECT_EQ(visibleWindow(QStringLiteral("^About\\.\\.\\.$")), dialog) << "Escape closed it";
 
-    click(meterOrigin_ + QPoint(224 + 44, 192 + 12)); // "Schließen" is blocked meanwhile
+    clickClient(224 + 44, 192 + 12); // "Schließen" is blocked meanwhile
     EXPECT_EQ(program_.state(), QProcess::Running);
 
     const QPoint panel = placed.topLeft() + QPoint(8, 8);
-    click(panel + QPoint(16 + 125, 104 + 23)); // the logo
-    click(panel + QPoint(146 + 30, 182 + 6));  // the link
-    click(panel + QPoint(48, 48 + 6));         // "Version:" opens nothing
+    clickAt(panel + QPoint(16 + 125, 104 + 23)); // the logo
+    clickAt(panel + QPoint(146 + 30, 182 + 6));  // the link
+    clickAt(panel + QPoint(48, 48 + 6));         // "Version:" opens nothing
     EXPECT_EQ(opened(),
               (QStringList{"https://quorvel.example/", "https://quorvel.example/tools/"}));
     EXPECT_EQ(visibleWindow(QStringLiteral("^About\\.\\.\\.$")), dialog);
@@ -150,7 +82,7 @@ TEST_F(RealProgramAbout, ShowsOverTheMeterWindowOpensBothPagesAndClosesOnEnterOn
     EXPECT_TRUE(visibleWindow(QStringLiteral("^About\\.\\.\\.$")).isEmpty())
         << "Enter left it open";
 
-    click(meterOrigin_ + QPoint(224 + 44, 192 + 12)); // "Schließen"
+    clickClient(224 + 44, 192 + 12); // "Schließen"
     ASSERT_TRUE(program_.state() == QProcess::NotRunning || program_.waitForFinished(10000));
     EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program_.exitCode(), 0);

@@ -1,4 +1,5 @@
 // Starts the real program on an X server and drives it with real X input events.
+#include "RealProgram.h"
 #include "meter/TForm1.h"
 #include "platform/ErrorBox.h"
 #include "platform/KeyColour.h"
@@ -14,71 +15,8 @@
 
 namespace {
 
-QString xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    process.waitForFinished(10000);
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-class RealProgram : public ::testing::Test {
+class MeterOnX : public RealProgram {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(home_.isValid());
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("TEMP"), home_.path());
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                           home_.filePath(QStringLiteral("config")));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        program_.setProcessEnvironment(environment);
-        program_.start(QStringLiteral(QUORVEL_PROGRAM), {});
-        ASSERT_TRUE(program_.waitForStarted());
-
-        for (int attempt = 0; attempt < 200 && window_.isEmpty(); ++attempt) {
-            QTest::qWait(50);
-            window_ =
-                xdotool({"search", "--onlyvisible", "--name", "^Quorvel$"}).section('\n', 0, 0);
-        }
-        ASSERT_FALSE(window_.isEmpty()) << "the meter window did not appear";
-        origin_ = geometryOf(window_).topLeft();
-        QTest::qWait(300);
-    }
-
-    void TearDown() override
-    {
-        if (program_.state() != QProcess::NotRunning) {
-            program_.kill();
-            program_.waitForFinished();
-        }
-    }
-
-    static QRect geometryOf(const QString& window)
-    {
-        QRect r;
-        for (const QString& line : xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
-            const int value = line.section('=', 1).toInt();
-            if (line.startsWith("X="))
-                r.moveLeft(value);
-            else if (line.startsWith("Y="))
-                r.moveTop(value);
-            else if (line.startsWith("WIDTH="))
-                r.setWidth(value);
-            else if (line.startsWith("HEIGHT="))
-                r.setHeight(value);
-        }
-        return r;
-    }
-
-    void click(QPoint screenPoint)
-    {
-        xdotool({"mousemove", QString::number(screenPoint.x()), QString::number(screenPoint.y()),
-                 "click", "1"});
-        QTest::qWait(300);
-    }
-    void clickClient(int x, int y) { click(origin_ + QPoint(x, y)); }
-
     // The meter window's client area as the screen shows it.
     QImage screen() const
     {
@@ -87,16 +25,9 @@ protected:
             .toImage()
             .convertToFormat(QImage::Format_RGB32);
     }
-
-    QProcess program_;
-    QString window_;
-    QPoint origin_;
-
-private:
-    QTemporaryDir home_;
 };
 
-TEST_F(RealProgram, ClickingPinkAndARangeChangesTheScreen)
+TEST_F(MeterOnX, ClickingPinkAndARangeChangesTheScreen)
 {
     const QRgb white = qRgb(255, 255, 255), pink = qRgb(255, 0, 255);
     const QPoint belowBody(60, 214), bodyCorner(16, 16); // rectangle fill; body outline pixel
@@ -120,7 +51,7 @@ TEST_F(RealProgram, ClickingPinkAndARangeChangesTheScreen)
     ASSERT_FALSE(popup.isEmpty()) << "the list did not open";
     const QRect list = geometryOf(popup);
     const int itemHeight = (list.height() - 2) / 8;
-    click(
+    clickAt(
         QPoint(list.center().x(), list.top() + 1 + itemHeight * 7 + itemHeight / 2)); // "Durchgang"
 
     after = screen();
@@ -156,7 +87,7 @@ QImage pastedPicture()
         .convertToFormat(QImage::Format_RGB32);
 }
 
-TEST_F(RealProgram, CopyButtonPutsTheMeterOnTheClipboardForOtherPrograms)
+TEST_F(MeterOnX, CopyButtonPutsTheMeterOnTheClipboardForOtherPrograms)
 {
     clickClient(152 + 8, 110 + 8);   // "75%"
     clickClient(240 + 8, 110 + 8);   // "Pink"
