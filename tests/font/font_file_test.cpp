@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include "FileHelpers.h"
+
 #include <atomic>
 #include <csignal>
 #include <fcntl.h>
@@ -33,27 +35,6 @@ const QByteArray kFont = [] {
         font.append(char(i * 7));
     return font;
 }();
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-struct stat lstatOf(const QString& path)
-{
-    struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
-        info.st_ino = 0;
-    return info;
-}
 
 QStringList entries(const QString& folder)
 {

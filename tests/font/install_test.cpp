@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "FileHelpers.h"
+
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
@@ -69,27 +71,6 @@ Report start(const QProcessEnvironment& environment)
 {
     auto probe = launch(environment, false);
     return finish(*probe);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-struct stat lstatOf(const QString& path)
-{
-    struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
-        info.st_ino = 0;
-    return info;
 }
 
 void makeOld(const QString& path)
