@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "Utf16.h"
+
 #include <atomic>
 #include <cctype>
 #include <chrono>
@@ -24,16 +26,6 @@ namespace {
 
 const std::string Head =
     "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Quorvel]\n";
-
-std::string utf16le(std::u16string_view text)
-{
-    std::string bytes = "\xFF\xFE";
-    for (char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
 
 // Everything below `root` but the lock file, which a write may have to create before it
 // can find that it fails: each entry's type, permission bits and content.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "Utf16.h"
+
 #include <string>
 
 using settings::decodeText;
@@ -9,16 +11,6 @@ using settings::encodeText;
 using settings::TextEncoding;
 
 namespace {
-
-std::string utf16le(std::u16string_view text)
-{
-    std::string bytes = "\xFF\xFE";
-    for (char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
 
 TEST(RegEncoding, DecodesTheEncodingsRegistryFilesComeIn)
 {
