@@ -1,8 +1,10 @@
 #include "platform/Error.h"
 #include "platform/ErrorBox.h"
 
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -74,6 +76,28 @@ TEST_F(CapturedErrors, ErrorEscapingAnUnguardedHandlerIsShownAndTheLoopGoesOn)
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0], QStringLiteral("Boom."));
     EXPECT_FALSE(button.isDown());
+}
+
+TEST(ErrorBox, IsAStopBoxWithTheTitleAsCaptionAndOnlyOk)
+{
+    platform::setApplicationTitle(QStringLiteral("Brask Quorvel"));
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = box->standardButtons();
+        box->accept();
+    });
+    platform::showErrorBox(QStringLiteral("Resource <pips> not found"));
+    EXPECT_EQ(title, QStringLiteral("Brask Quorvel"));
+    EXPECT_EQ(text, QStringLiteral("Resource <pips> not found."));
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_EQ(buttons, QMessageBox::Ok);
 }
 
 } // namespace
