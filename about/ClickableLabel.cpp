@@ -1,22 +1,17 @@
 #include "ClickableLabel.h"
 
-#include <QMouseEvent>
-
 namespace about {
 
 ClickableLabel::ClickableLabel(QWidget* parent) : platform::StaticText(parent) {}
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    clicks_.press(event);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
+    if (clicks_.release(event, rect()))
         emit clicked();
 }
 

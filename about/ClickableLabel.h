@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ClickTracker.h"
 #include "platform/StaticText.h"
 
 namespace about {
@@ -19,7 +20,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool pressed_ = false;
+    platform::ClickTracker clicks_;
 };
 
 } // namespace about

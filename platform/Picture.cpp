@@ -3,7 +3,6 @@
 #include "KeyColour.h"
 #include "Resources.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace platform {
@@ -45,15 +44,12 @@ void Picture::paintEvent(QPaintEvent*)
 
 void Picture::mousePressEvent(QMouseEvent* event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    clicks_.press(event);
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
+    if (clicks_.release(event, rect()))
         emit clicked();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ClickTracker.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -40,7 +42,7 @@ private:
     QImage picture_;
     QImage drawn_;
     bool transparent_ = false;
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };
 
 } // namespace platform
